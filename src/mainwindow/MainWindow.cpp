@@ -1,0 +1,230 @@
+// Form1: the board, the preview, the clock and the menus; the screen the puzzle engine talks to.
+#include "MainWindow.h"
+
+#include "AppIcon.h"
+#include "BestTimeEntryDialog.h"
+#include "BoardGeometry.h"
+#include "BoardPicture.h"
+#include "ImageControl.h"
+#include "SettingsFile.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace surabe {
+
+namespace {
+
+constexpr int kClientLeft = 348, kClientTop = 912, kClientWidth = 11400, kClientHeight = 7788;
+constexpr int kClockLabelWidth = 4215, kClockLabelHeight = 495;
+
+void Paint(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+MainWindow::MainWindow(GameState &state, QWidget *parent)
+    : QMainWindow(parent), state_(state), engine_(state, *this, random_)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Surabe    For Windows"));
+    setWindowIcon(AppIcon());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    Paint(client, Qt::black, palette().color(QPalette::WindowText));
+    setCentralWidget(client);
+
+    for (int tile = 0; tile < kTileBoxCount; ++tile) {
+        auto *box = new QWidget(client);
+        box->setObjectName(QStringLiteral("Picture1"));
+        box->setProperty("index", tile);
+        Paint(box, palette().color(QPalette::Base), palette().color(QPalette::Text));
+        auto *image = new ImageControl("Image2", tile, box);
+        connect(image, &ImageControl::pressed, this, [this](int index) { engine_.TilePressed(index); });
+        connect(image, &ImageControl::released, this, [this](int) { engine_.TileReleased(); });
+        tileBoxes_[tile] = box;
+        tileImages_[tile] = image;
+    }
+    preview_ = new ImageControl("Image1", 0, client);
+    clockLabel_ = new QLabel(client);
+    clockLabel_->setObjectName(QStringLiteral("Label1"));
+    Paint(clockLabel_, Qt::black, Qt::white);
+    clockLabel_->setGeometry(TwipsRectToPixels(0, 0, kClockLabelWidth, kClockLabelHeight));
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("Timer1"));
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, [this] { engine_.ClockTick(); });
+
+    BuildMenus();
+    const QRect clientArea = TwipsRectToPixels(kClientLeft, kClientTop, kClientWidth, kClientHeight);
+    const int menuHeight = menuBar()->sizeHint().height();
+    setGeometry(clientArea.adjusted(0, -menuHeight, 0, 0));
+    setFixedSize(clientArea.width(), clientArea.height() + menuHeight);
+
+    Startup();
+}
+
+void MainWindow::BuildMenus()
+{
+    auto action = [this](QWidget *owner, const char *name, const QString &caption) {
+        auto *item = new QAction(caption, owner);
+        item->setObjectName(QString::fromLatin1(name));
+        owner->addAction(item);
+        return item;
+    };
+    QMenu *game = menuBar()->addMenu(QStringLiteral("ゲーム(&G&ｹ)"));
+    game->setObjectName(QStringLiteral("GAMEP"));
+    connect(action(game, "GAMES", QStringLiteral("ゲーム開始(&S&ｽ)")), &QAction::triggered, this,
+            [this] { engine_.NewGame(); });
+    action(game, "HISCO", QStringLiteral("ハイスコア(&H&ﾊ)"));
+    action(game, "HISCLR", QStringLiteral("ハイスコアのクリア(&C&ｸ)"));
+    connect(action(game, "GAMEE", QStringLiteral("終了(&E&ｴ)")), &QAction::triggered, this, &MainWindow::ExitGame);
+    action(menuBar(), "SETTEI", QStringLiteral("設定(&S&ｾ)"));
+    action(menuBar(), "FSET", QStringLiteral("ファイル(&F&ﾌ)"));
+}
+
+void MainWindow::Startup()
+{
+    for (QWidget *box : tileBoxes_)
+        box->hide();
+    preview_->hide();
+    clockLabel_->hide();
+    state_.PictureFile = "auto.bmp";
+    LoadSettings(state_);
+}
+
+void MainWindow::ExitGame()
+{
+    const SaveResult result = SaveSettings(state_);
+    if (!result.saved) {
+        // The previous file is still whole; the player may try again or close without saving.
+        QMessageBox::warning(this, QStringLiteral("終了"),
+                             QStringLiteral("「%1」を保存できませんでした。\n%2\n前のファイルはそのまま残っています。")
+                                 .arg(QString::fromLatin1(kSettingsFileName), result.error));
+        return;
+    }
+    emit exitChosen();
+}
+
+void MainWindow::PlaceTileBox(int tile, int cell)
+{
+    PlaceBoxInTwips(tile, CellLeft(state_, cell), CellTop(state_, cell));
+}
+
+void MainWindow::PlaceBoxInTwips(int tile, int left, int top)
+{
+    boxOrigin_[tile] = QPoint(left, top);
+    ApplyTileGeometry(tile);
+}
+
+void MainWindow::ApplyTileGeometry(int tile)
+{
+    const QPoint origin = boxOrigin_[tile];
+    tileBoxes_[tile]->setGeometry(TwipsRectToPixels(origin.x(), origin.y(), boxSide_[tile], boxSide_[tile]));
+    const QRect image = TwipsRectToPixels(origin, pieceOffset_[tile].x(), pieceOffset_[tile].y(),
+                                          imageSpan_[tile], imageSpan_[tile]);
+    tileImages_[tile]->move(image.topLeft());
+}
+
+void MainWindow::SetTileBoxVisible(int tile, bool visible)
+{
+    tileBoxes_[tile]->setVisible(visible);
+}
+
+void MainWindow::SetPreviewVisible(bool visible)
+{
+    preview_->setVisible(visible);
+}
+
+void MainWindow::SetClockLabelVisible(bool visible)
+{
+    clockLabel_->setVisible(visible);
+}
+
+void MainWindow::SetClockText(const char *utf8Text)
+{
+    clockLabel_->setText(QString::fromUtf8(utf8Text));
+}
+
+bool MainWindow::IsClockEnabled() const
+{
+    return clockTimer_->isActive();
+}
+
+void MainWindow::SetClockEnabled(bool enabled)
+{
+    if (enabled)
+        clockTimer_->start();
+    else
+        clockTimer_->stop();
+}
+
+void MainWindow::LayoutBoard()
+{
+    const int n = state_.BoardSize;
+    const int cells = n * n;
+    const int block = state_.BlockSize;
+    const int span = BoardSpan(state_);
+
+    // The board's own extent on screen. The picture is scaled once to it, and the preview
+    // and every tile image take that size, so all of them show the very same pixels.
+    const QRect board = TwipsRectToPixels(state_.LeftMargin, state_.TopMargin, span, span);
+    const QSize picturePixels = board.size();
+
+    preview_->setGeometry(QRect(TwipsRectToPixels(PreviewLeft(state_), PreviewTop(state_), span, span).topLeft(),
+                                picturePixels));
+    clockLabel_->move(TwipsRectToPixels(ClockLabelLeft(state_), ClockLabelTop(state_), 0, 0).topLeft());
+
+    for (int tile = 0; tile < cells; ++tile) {
+        imageSpan_[tile] = span;
+        tileImages_[tile]->resize(picturePixels);
+        boxSide_[tile] = block;
+    }
+    for (int cell = 1; cell <= cells; ++cell)
+        PlaceTileBox(state_.Board[cell], cell);
+    if (n != kMaxBoardSize) {
+        for (int tile = cells; tile < kTileBoxCount; ++tile)
+            PlaceBoxInTwips(tile, ParkedLeft(state_), ParkedTop(state_));
+    }
+
+    QPixmap picture;
+    if (!picturePixels.isEmpty()) {
+        const qreal ratio = devicePixelRatioF();
+        const QString path = QString::fromStdString(state_.PictureFile);
+        const DecodedPicture decoded = DecodePicture(path);
+        if (decoded.image.isNull()) {
+            picture = NumberedBoard(n, picturePixels, ratio);
+            QMessageBox::warning(this, QStringLiteral("画像の読み込み"),
+                                 QStringLiteral("画像ファイル「%1」を読み込めませんでした。\n%2\nタイルには番号を表示します。")
+                                     .arg(path, decoded.problem));
+        } else {
+            picture = ScaleToBoard(decoded.image, picturePixels, ratio);
+        }
+    }
+    preview_->SetPicture(picture);
+
+    for (int tile = 0; tile < cells; ++tile) {
+        tileImages_[tile]->SetPicture(picture);
+        pieceOffset_[tile] = QPoint(PieceLeft(state_, tile), PieceTop(state_, tile));
+        ApplyTileGeometry(tile);
+    }
+    RebuildTilePos(state_);
+}
+
+void MainWindow::OpenBestTimeEntry()
+{
+    BestTimeEntryDialog dialog(state_, this);
+    dialog.exec();
+}
+
+} // namespace surabe

@@ -1,0 +1,66 @@
+// Form1: the board, the preview, the clock and the menus; the screen the puzzle engine talks to.
+#pragma once
+
+#include "GameState.h"
+#include "PuzzleEngine.h"
+#include "RandomSource.h"
+#include "Screen.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QSize>
+
+#include <array>
+
+class QLabel;
+class QTimer;
+
+namespace surabe {
+
+class ImageControl;
+
+class MainWindow : public QMainWindow, public Screen {
+    Q_OBJECT
+public:
+    explicit MainWindow(GameState &state, QWidget *parent = nullptr);
+
+    // Screen
+    void PlaceTileBox(int tile, int cell) override;
+    void SetTileBoxVisible(int tile, bool visible) override;
+    void SetPreviewVisible(bool visible) override;
+    void SetClockLabelVisible(bool visible) override;
+    void SetClockText(const char *utf8Text) override;
+    bool IsClockEnabled() const override;
+    void SetClockEnabled(bool enabled) override;
+    void LayoutBoard() override;
+    void OpenBestTimeEntry() override;
+
+signals:
+    // The exit command has saved the settings file; the program ends now.
+    void exitChosen();
+
+private:
+    void BuildMenus();
+    void Startup();
+    void ExitGame();
+    void PlaceBoxInTwips(int tile, int left, int top);
+    void ApplyTileGeometry(int tile);
+
+    GameState &state_;
+    ClockSeededRandom random_;
+    PuzzleEngine engine_;
+
+    std::array<QWidget *, kTileBoxCount> tileBoxes_{};       // Picture1
+    std::array<ImageControl *, kTileBoxCount> tileImages_{}; // Image2
+    ImageControl *preview_ = nullptr;                        // Image1
+    QLabel *clockLabel_ = nullptr;                           // Label1
+    QTimer *clockTimer_ = nullptr;                           // Timer1
+
+    // What was placed, in twips, so that a box that moves keeps its piece exactly aligned.
+    std::array<QPoint, kTileBoxCount> boxOrigin_{};
+    std::array<int, kTileBoxCount> boxSide_{};
+    std::array<QPoint, kTileBoxCount> pieceOffset_{};
+    std::array<int, kTileBoxCount> imageSpan_{};
+};
+
+} // namespace surabe

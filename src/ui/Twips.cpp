@@ -1,0 +1,31 @@
+// The one conversion from the design's twips (15 to a logical pixel) to widget pixels.
+#include "Twips.h"
+
+namespace surabe {
+
+int TwipsToPixels(int twips)
+{
+    // floor((2t + 15) / 30) rounds halves up for negative positions too.
+    const int doubled = 2 * twips + kTwipsPerPixel;
+    const int divisor = 2 * kTwipsPerPixel;
+    return doubled >= 0 ? doubled / divisor : -((-doubled + divisor - 1) / divisor);
+}
+
+QRect TwipsRectToPixels(int left, int top, int width, int height)
+{
+    return TwipsRectToPixels(QPoint(0, 0), left, top, width, height);
+}
+
+QRect TwipsRectToPixels(QPoint containerOrigin, int left, int top, int width, int height)
+{
+    const int x0 = containerOrigin.x() + left;
+    const int y0 = containerOrigin.y() + top;
+    const int px0 = TwipsToPixels(x0);
+    const int py0 = TwipsToPixels(y0);
+    const int pxEnd = TwipsToPixels(x0 + width);
+    const int pyEnd = TwipsToPixels(y0 + height);
+    return QRect(px0 - TwipsToPixels(containerOrigin.x()), py0 - TwipsToPixels(containerOrigin.y()),
+                 qMax(0, pxEnd - px0), qMax(0, pyEnd - py0));
+}
+
+} // namespace surabe

@@ -1,0 +1,40 @@
+// Base of the modal dialogs: a client area and controls placed in twips, in tab order, with the design's colours.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+#include <initializer_list>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace surabe {
+
+inline const QColor kLightGrey(192, 192, 192);
+
+class TwipsDialog : public QDialog {
+public:
+    struct ClientArea {
+        int left, top, width, height; // twips on the screen
+    };
+    struct ControlPlace {
+        QWidget *control;
+        int left, top, width, height; // twips in the client area
+    };
+
+protected:
+    TwipsDialog(QWidget *parent, const char *objectName, const QString &caption, ClientArea area,
+                const QColor &background);
+
+    // Places the controls and chains them in this tab order.
+    void PlaceInTabOrder(std::initializer_list<ControlPlace> controls);
+
+    QLabel *MakeLabel(const char *objectName, const QString &caption, const QColor &background,
+                      const QColor &text);
+    QLineEdit *MakeTextBox(const char *objectName);
+    QPushButton *MakeButton(const char *objectName, const QString &caption);
+};
+
+} // namespace surabe
