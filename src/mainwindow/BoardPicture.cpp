@@ -1,17 +1,67 @@
 // The picture of a game: decoded once from its file, scaled once to the board, or numbered tiles when it cannot be read.
 #include "BoardPicture.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
 namespace surabe {
 
+namespace {
+
+quint32 LittleEndian(const QByteArray &bytes, int offset, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<quint8>(bytes[offset + i]);
+    return value;
+}
+
+// The bitmap decoder fills the rows of a cut-off file with black and calls it a success;
+// an uncompressed bitmap's header tells how long the file has to be.
+bool IsCutOffBitmap(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(54);
+    if (header.size() < 26 || !header.startsWith("BM"))
+        return false;
+    const quint32 pixelOffset = LittleEndian(header, 10, 4);
+    const quint32 headerSize = LittleEndian(header, 14, 4);
+    qint64 width = 0, height = 0, bitsPerPixel = 0, compression = 0;
+    if (headerSize == 12) { // OS/2 core header
+        width = LittleEndian(header, 18, 2);
+        height = LittleEndian(header, 20, 2);
+        bitsPerPixel = LittleEndian(header, 24, 2);
+    } else if (headerSize >= 40 && header.size() >= 34) {
+        width = static_cast<qint32>(LittleEndian(header, 18, 4));
+        height = static_cast<qint32>(LittleEndian(header, 22, 4));
+        bitsPerPixel = LittleEndian(header, 28, 2);
+        compression = LittleEndian(header, 30, 4);
+    } else {
+        return false;
+    }
+    const bool uncompressed = compression == 0 || compression == 3;
+    if (!uncompressed || width <= 0 || bitsPerPixel == 0)
+        return false;
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    const qint64 needed = static_cast<qint64>(pixelOffset) + rowBytes * (height < 0 ? -height : height);
+    return file.size() < needed;
+}
+
+} // namespace
+
 DecodedPicture DecodePicture(const QString &path)
 {
     DecodedPicture result;
     if (!QFileInfo(path).isFile()) {
         result.problem = QStringLiteral("ファイルが見つかりません。");
+        return result;
+    }
+    if (IsCutOffBitmap(path)) {
+        result.problem = QStringLiteral("ファイルが途中で切れています。");
         return result;
     }
     QImageReader reader(path);

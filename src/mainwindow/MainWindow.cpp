@@ -32,8 +32,8 @@ void Paint(QWidget *widget, const QColor &background, const QColor &text)
 
 } // namespace
 
-MainWindow::MainWindow(GameState &state, QWidget *parent)
-    : QMainWindow(parent), state_(state), engine_(state, *this, random_)
+MainWindow::MainWindow(GameState &state, RandomSource *random, QWidget *parent)
+    : QMainWindow(parent), state_(state), engine_(state, *this, random ? *random : clockRandom_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Surabe    For Windows"));

@@ -22,7 +22,8 @@ class ImageControl;
 class MainWindow : public QMainWindow, public Screen {
     Q_OBJECT
 public:
-    explicit MainWindow(GameState &state, QWidget *parent = nullptr);
+    // Tests may hand in their own random source; the game uses one seeded from the clock.
+    explicit MainWindow(GameState &state, RandomSource *random = nullptr, QWidget *parent = nullptr);
 
     // Screen
     void PlaceTileBox(int tile, int cell) override;
@@ -47,7 +48,7 @@ private:
     void ApplyTileGeometry(int tile);
 
     GameState &state_;
-    ClockSeededRandom random_;
+    ClockSeededRandom clockRandom_;
     PuzzleEngine engine_;
 
     std::array<QWidget *, kTileBoxCount> tileBoxes_{};       // Picture1

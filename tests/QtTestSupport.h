@@ -1,0 +1,98 @@
+// Helpers for the widget tests: a temporary game folder, pictures, indexed controls, answering modal windows.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace surabe::testsupport {
+
+// A fresh current directory for one test, like the folder the game is started in.
+class GameFolder {
+public:
+    GameFolder() : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(dir_.path());
+    }
+    ~GameFolder() { QDir::setCurrent(previous_); }
+    QString Path(const QString &name) const { return dir_.filePath(name); }
+
+    QByteArray Read(const QString &name) const
+    {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// A picture where every pixel differs from its neighbours, so any shift of a piece shows.
+inline QImage NoisyPicture(int width = 211, int height = 157)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(42);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, 0xff000000u | (random.generate() & 0xffffffu));
+    return image;
+}
+
+inline void SavePicture(const QString &path, const QImage &image = NoisyPicture())
+{
+    QVERIFY(image.save(path, "BMP"));
+}
+
+// Types text the way an input method delivers it (Japanese cannot come as single key presses).
+inline void TypeText(QWidget *widget, const QString &text)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(widget, &commit);
+}
+
+template <typename T = QWidget>
+T *FindIndexed(QObject *root, const char *name, int index)
+{
+    const auto all = root->findChildren<T *>(QString::fromLatin1(name));
+    for (T *widget : all)
+        if (widget->property("index").toInt() == index)
+            return widget;
+    return nullptr;
+}
+
+// Runs `answer` on the next modal window as soon as it is shown (call before the code that
+// opens it). The answer must close the window.
+inline void AnswerNextModal(std::function<void(QWidget *)> answer)
+{
+    auto *poll = new QTimer(qApp);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(modal);
+    });
+    poll->start();
+}
+
+} // namespace surabe::testsupport

@@ -1,0 +1,421 @@
+// The main window on screen: start-up, board layout and pictures, a game played with the mouse, clock, exit.
+#include "BoardGeometry.h"
+#include "FakeScreen.h"
+#include "MainWindow.h"
+#include "QtTestSupport.h"
+#include "SettingsFile.h"
+#include "Text.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace surabe {
+
+using fakes::ScriptedRandom;
+using namespace testsupport;
+
+namespace {
+
+// A settings file as the game writes it, with the given board settings and best times.
+QByteArray SettingsBytes(int level, int block, int left, int top, int bestTime = 29999)
+{
+    GameState state;
+    for (int slot = 1; slot <= 5; ++slot) {
+        state.BestTime[slot] = static_cast<Int16>(bestTime);
+        state.BestName[slot] = "名無し";
+    }
+    state.Level = static_cast<Int16>(level);
+    state.BlockSize = static_cast<Int16>(block);
+    state.LeftMargin = static_cast<Int16>(left);
+    state.TopMargin = static_cast<Int16>(top);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.dat"));
+    SaveSettings(state, path);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// A window on a game folder holding a picture and a settings file.
+struct Game {
+    GameFolder folder;
+    GameState state;
+    ScriptedRandom random;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Game(const QByteArray &settings, ScriptedRandom draws = ScriptedRandom({}, 1.0f),
+                  bool withPicture = true)
+        : random(std::move(draws))
+    {
+        if (withPicture)
+            SavePicture(folder.Path(QStringLiteral("auto.bmp")));
+        if (!settings.isNull())
+            folder.Write(QStringLiteral("Surabeset.dat"), settings);
+        window = std::make_unique<MainWindow>(state, &random);
+        window->show();
+    }
+
+    QWidget *Client() const { return window->centralWidget(); }
+    QWidget *Box(int tile) const { return FindIndexed(window.get(), "Picture1", tile); }
+    QWidget *Image(int tile) const { return FindIndexed(window.get(), "Image2", tile); }
+    QWidget *Preview() const { return window->findChild<QWidget *>(QStringLiteral("Image1")); }
+    QLabel *Clock() const { return window->findChild<QLabel *>(QStringLiteral("Label1")); }
+    QTimer *Timer() const { return window->findChild<QTimer *>(QStringLiteral("Timer1")); }
+    void Choose(const char *item) const { window->findChild<QAction *>(QString::fromLatin1(item))->trigger(); }
+
+    int VisibleBoxes() const
+    {
+        int visible = 0;
+        for (int tile = 0; tile < kTileBoxCount; ++tile)
+            visible += Box(tile)->isVisible();
+        return visible;
+    }
+
+    // Presses and releases the mouse where a player would: on the middle of the cell.
+    void ClickCell(int cell, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        const QPoint centre = TwipsRectToPixels(CellLeft(state, cell), CellTop(state, cell), state.BlockSize,
+                                                state.BlockSize)
+                                  .center();
+        QWidget *target = Client()->childAt(centre);
+        QVERIFY2(target && target->objectName() == QLatin1String("Image2"), qPrintable(QString::number(cell)));
+        QCOMPARE(target->property("index").toInt(), state.Board[cell]);
+        const QPoint local = target->mapFrom(Client(), centre);
+        QTest::mousePress(target, button, {}, local);
+        QTest::mouseRelease(target, button, {}, local);
+    }
+};
+
+QStringList FileLines(const QByteArray &bytes)
+{
+    QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsIdleWithTheDesignedWindow()
+    {
+        Game game(SettingsBytes(2, 600, 120, 120));
+        QCOMPARE(game.window->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(game.window->windowTitle(), QStringLiteral("Surabe    For Windows"));
+        QCOMPARE(game.Client()->size(), QSize(760, 519));
+        QCOMPARE(game.Client()->mapToGlobal(QPoint(0, 0)), QPoint(23, 61));
+        QCOMPARE(game.Client()->palette().color(QPalette::Window), QColor(Qt::black));
+        QVERIFY(!game.window->windowIcon().isNull());
+        QCOMPARE(game.VisibleBoxes(), 0);
+        QVERIFY(!game.Preview()->isVisible());
+        QVERIFY(!game.Clock()->isVisible());
+        QVERIFY(!game.Timer()->isActive());
+        QCOMPARE(game.Timer()->interval(), 1000);
+        QCOMPARE(game.state.PictureFile, std::string("auto.bmp"));
+        QCOMPARE(game.state.Level, Int16{2});
+        QCOMPARE(game.state.BoardSize, Int16{0});
+        for (int tile = 0; tile < kTileBoxCount; ++tile)
+            QVERIFY(game.Image(tile) && game.Image(tile)->parentWidget() == game.Box(tile));
+    }
+
+    void menusCarryTheirCaptionsAndAccessKeys()
+    {
+        Game game(SettingsBytes(1, 600, 120, 120));
+        const std::pair<const char *, const char *> items[] = {
+            {"GAMES", "ゲーム開始(&S&ｽ)"}, {"HISCO", "ハイスコア(&H&ﾊ)"}, {"HISCLR", "ハイスコアのクリア(&C&ｸ)"},
+            {"GAMEE", "終了(&E&ｴ)"},       {"SETTEI", "設定(&S&ｾ)"},       {"FSET", "ファイル(&F&ﾌ)"},
+        };
+        for (const auto &[name, caption] : items) {
+            auto *action = game.window->findChild<QAction *>(QString::fromLatin1(name));
+            QVERIFY2(action, name);
+            QCOMPARE(action->text(), QString::fromUtf8(caption));
+        }
+        auto *gameMenu = game.window->findChild<QMenu *>(QStringLiteral("GAMEP"));
+        QCOMPARE(gameMenu->title(), QStringLiteral("ゲーム(&G&ｹ)"));
+        const QList<QAction *> bar = game.window->menuBar()->actions();
+        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar[0]->menu(), gameMenu);
+        QCOMPARE(bar[1]->objectName(), QStringLiteral("SETTEI"));
+        QCOMPARE(bar[2]->objectName(), QStringLiteral("FSET"));
+        QVERIFY(!bar[1]->menu() && !bar[2]->menu());
+
+        // Alt+G opens the game menu; S in it starts a game.
+        QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+        QTest::keyClick(game.window.get(), Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(gameMenu->isVisible());
+        QTest::keyClick(gameMenu, Qt::Key_S);
+        QTRY_VERIFY(game.Timer()->isActive());
+        QCOMPARE(game.VisibleBoxes(), 8);
+    }
+
+    void layoutOfTheWorkedExampleControlByControl()
+    {
+        Game game(SettingsBytes(1, 600, 120, 120)); // every draw is lost: the board stays solved
+        game.Choose("GAMES");
+        // 600 twips = 40 pixels, 120 = 8, 1800 = 120.
+        for (int cell = 1; cell <= 9; ++cell) {
+            const int column = (cell - 1) % 3, row = (cell - 1) / 3;
+            QCOMPARE(game.Box(game.state.Board[cell])->geometry(), QRect(8 + 40 * column, 8 + 40 * row, 40, 40));
+        }
+        QCOMPARE(game.Image(0)->geometry(), QRect(0, 0, 120, 120));
+        QCOMPARE(game.Image(4)->geometry(), QRect(-40, -40, 120, 120));
+        QCOMPARE(game.Image(8)->geometry(), QRect(-80, -80, 120, 120));
+        QCOMPARE(game.Preview()->geometry(), QRect(158, 8, 120, 120)); // 2370 twips
+        QCOMPARE(game.Clock()->geometry(), QRect(208, 148, 281, 33));  // 3120, 2220; 4215 × 495
+        for (int tile = 9; tile < kTileBoxCount; ++tile)
+            QCOMPARE(game.Box(tile)->pos(), QPoint(168, 8)); // parked at 2520, 120
+        for (int tile = 0; tile < 9; ++tile)
+            QCOMPARE(game.state.TilePos[tile], Int16(tile + 1));
+        QCOMPARE(game.VisibleBoxes(), 8);
+        QVERIFY(!game.Box(8)->isVisible());
+        QVERIFY(game.Preview()->isVisible());
+        QVERIFY(game.Clock()->isVisible());
+    }
+
+    void solvedBoardShowsThePreviewPixelForPixel_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("margin");
+        for (int level = 1; level <= 5; ++level) {
+            for (int block : {600, 700}) {
+                const QByteArray name = QByteArray::number(level + 2) + "x" + QByteArray::number(level + 2) + " B=" +
+                                        QByteArray::number(block);
+                QTest::newRow(name.constData()) << level << block << 120;
+            }
+        }
+        QTest::newRow("5x5 B=613 margin 97") << 3 << 613 << 97;
+    }
+
+    void solvedBoardShowsThePreviewPixelForPixel()
+    {
+        QFETCH(int, level);
+        QFETCH(int, block);
+        QFETCH(int, margin);
+        Game game(SettingsBytes(level, block, margin, margin, 0));
+        game.Choose("GAMES");
+        const int n = level + 2;
+        // The board starts solved; a move away and back ends the game and shows the last tile.
+        game.ClickCell(n * n - 1);
+        game.ClickCell(n * n);
+        QVERIFY(!game.Timer()->isActive());
+        QCOMPARE(game.VisibleBoxes(), n * n);
+
+        const QImage shot = game.Client()->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        if (qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2)
+            QCOMPARE(ratio, 2.0); // the high-density run really paints at twice the pixels
+        const QRect board = TwipsRectToPixels(margin, margin, n * block, n * block);
+        const QRect preview(game.Preview()->pos(), board.size());
+        auto device = [ratio](const QRect &r) {
+            return QRect((r.topLeft() * ratio), r.size() * ratio);
+        };
+        const QImage boardPixels = shot.copy(device(board));
+        const QImage previewPixels = shot.copy(device(preview));
+        QCOMPARE(boardPixels.size(), previewPixels.size());
+        QVERIFY(boardPixels == previewPixels);
+        // And the preview really holds the picture, not an empty area.
+        QVERIFY(previewPixels.pixel(0, 0) != previewPixels.pixel(previewPixels.width() / 2, previewPixels.height() / 2));
+    }
+
+    void playsAWholeGameWithTheMouseAndRecordsTheTime()
+    {
+        // The walk takes the blank 9 → 8 → 7 → 4 and then right until the edge: 5, 6.
+        Game game(SettingsBytes(1, 600, 120, 120), ScriptedRandom({0.26f, 0.26f, 0.51f}, 0.0f));
+        game.Choose("GAMES");
+        QCOMPARE(game.state.BlankPos, Int16{6});
+        game.Timer()->setInterval(5); // a quick clock; the ticks are the same
+        QTRY_VERIFY(game.state.ElapsedSec >= 3);
+        QCOMPARE(game.Clock()->text(), QString::fromStdString(ClockText(game.state.ElapsedSec)));
+
+        game.ClickCell(5);
+        game.ClickCell(4, Qt::RightButton); // any button slides a tile
+        game.ClickCell(6);                  // two cells away from the blank: nothing moves
+        QCOMPARE(game.state.BlankPos, Int16{4});
+        game.ClickCell(7);
+        game.ClickCell(8);
+        QString shownCourse;
+        AnswerNextModal([&](QWidget *dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("Form6"));
+            shownCourse = dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+            TypeText(dialog->findChild<QLineEdit *>(QStringLiteral("Text1")), QStringLiteral(" 太郎 "));
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        game.ClickCell(9);
+
+        QVERIFY(!game.Timer()->isActive());
+        QVERIFY(game.Box(8)->isVisible());
+        QCOMPARE(game.state.BlankPos, Int16{9});
+        const Int16 finalTime = game.state.ElapsedSec;
+        QCOMPARE(shownCourse, QString::fromStdString(CourseText(3, finalTime)));
+        QCOMPARE(game.state.BestName[1], std::string(" 太郎 "));
+        QCOMPARE(game.state.BestTime[1], finalTime);
+        QCOMPARE(game.state.BestTime[2], Int16{29999});
+        QCOMPARE(game.Clock()->text(), QString::fromStdString(ClockText(finalTime)));
+        QTest::qWait(30);
+        QCOMPARE(game.state.ElapsedSec, finalTime); // the clock has stopped
+        const auto board = game.state.Board;
+        game.ClickCell(8); // the game is over: tiles no longer move
+        QCOMPARE(game.state.Board, board);
+    }
+
+    void unreadablePictureGivesANumberedBoard_data()
+    {
+        QTest::addColumn<QByteArray>("pictureBytes");
+        QTest::addColumn<bool>("present");
+        QByteArray bitmap;
+        {
+            QTemporaryDir dir;
+            SavePicture(dir.filePath(QStringLiteral("p.bmp")));
+            QFile file(dir.filePath(QStringLiteral("p.bmp")));
+            file.open(QIODevice::ReadOnly);
+            bitmap = file.readAll();
+        }
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("not a bitmap") << QByteArray("this is text, not a picture\n") << true;
+        QTest::newRow("cut off") << bitmap.left(bitmap.size() / 2) << true;
+        QTest::newRow("empty") << QByteArray("") << true;
+    }
+
+    void unreadablePictureGivesANumberedBoard()
+    {
+        QFETCH(QByteArray, pictureBytes);
+        QFETCH(bool, present);
+        Game game(SettingsBytes(1, 600, 120, 120, 0), ScriptedRandom({0.26f}, 1.0f), false);
+        if (present)
+            game.folder.Write(QStringLiteral("auto.bmp"), pictureBytes);
+        QString message;
+        AnswerNextModal([&](QWidget *box) {
+            message = qobject_cast<QMessageBox *>(box) ? qobject_cast<QMessageBox *>(box)->text() : QString();
+            qobject_cast<QDialog *>(box)->accept();
+        });
+        game.Choose("GAMES");
+        QVERIFY2(message.contains(QStringLiteral("auto.bmp")), qPrintable(message));
+        QVERIFY(game.Timer()->isActive());
+        QCOMPARE(game.VisibleBoxes(), 8);
+        // Each tile shows its own number: no two pieces look alike.
+        const QImage first = game.Box(0)->grab().toImage();
+        const QImage second = game.Box(1)->grab().toImage();
+        QVERIFY(first != second);
+        QVERIFY(first.pixel(0, 0) != first.pixel(first.width() / 2, first.height() / 2) ||
+                first.pixel(first.width() / 2, first.height() / 2) != first.pixel(first.width() / 2 - 3, first.height() / 2));
+        // And the board still plays: the blank stands in cell 8, the tile in cell 9 slides back.
+        game.ClickCell(9);
+        QCOMPARE(game.state.BlankPos, Int16{9});
+        QVERIFY(!game.Timer()->isActive());
+    }
+
+    void exitCommandSavesAndEnds()
+    {
+        Game game(SettingsBytes(3, 555, -15, 0));
+        game.state.BestTime[4] = 42;
+        game.state.BestName[4] = "ｶﾅ 名前";
+        QSignalSpy ended(game.window.get(), &MainWindow::exitChosen);
+        game.Choose("GAMEE");
+        QCOMPARE(ended.count(), 1);
+        const QStringList lines = FileLines(game.folder.Read(QStringLiteral("Surabeset.dat")));
+        QCOMPARE(lines.size(), 14);
+        QCOMPARE(lines[3], QStringLiteral("42"));
+        QCOMPARE(lines.mid(10), (QStringList{"555", "-15", "0", "3"}));
+    }
+
+    void closingTheWindowOtherwiseSavesNothing()
+    {
+        Game game{QByteArray()};
+        game.state.Level = 4;
+        game.window->close();
+        QVERIFY(!QFile::exists(game.folder.Path(QStringLiteral("Surabeset.dat"))));
+    }
+
+    void failedSaveTellsThePlayerAndKeepsRunning()
+    {
+        Game game{QByteArray()};
+        QDir(game.folder.Path(QString())).mkdir(QStringLiteral("Surabeset.dat")); // cannot be replaced
+        QSignalSpy ended(game.window.get(), &MainWindow::exitChosen);
+        QString message;
+        AnswerNextModal([&](QWidget *box) {
+            message = qobject_cast<QMessageBox *>(box)->text();
+            qobject_cast<QDialog *>(box)->accept();
+        });
+        game.Choose("GAMEE");
+        QVERIFY2(message.contains(QStringLiteral("Surabeset.dat")), qPrintable(message));
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(game.window->isVisible());
+        game.Choose("GAMES"); // still playable
+        QVERIFY(game.Timer()->isActive());
+    }
+
+    void brokenSettingsFilesStillGiveAGameAndAValidFile_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage += char((i * 7919) % 256);
+        QByteArray huge(12 * 1024 * 1024, '7');
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("short") << QByteArray("10\r\n20\r\n30\r\n");
+        QTest::newRow("garbage bytes") << garbage;
+        QTest::newRow("out of range numbers")
+            << QByteArray("40000\r\n-32769\r\n1\r\n2\r\n3\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n99999\r\n0\r\n0\r\n70000\r\n");
+        QTest::newRow("invalid code page 932")
+            << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\"\x81\x20\"\r\n\"\xff\xfe\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n600\r\n120\r\n120\r\n2\r\n");
+        QTest::newRow("huge") << huge;
+        QTest::newRow("quote never closes") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\"open name\r\n");
+    }
+
+    void brokenSettingsFilesStillGiveAGameAndAValidFile()
+    {
+        QFETCH(QByteArray, settings);
+        Game game(settings, ScriptedRandom({}, 0.3f));
+        game.Choose("GAMES");
+        QVERIFY(game.Timer()->isActive());
+        const int n = game.state.BoardSize;
+        QVERIFY(n >= 3 && n <= 7);
+        QCOMPARE(game.VisibleBoxes(), n * n - 1);
+
+        QSignalSpy ended(game.window.get(), &MainWindow::exitChosen);
+        game.Choose("GAMEE");
+        QCOMPARE(ended.count(), 1);
+        GameState reread;
+        const LoadReport report = LoadSettings(reread, game.folder.Path(QStringLiteral("Surabeset.dat")));
+        QCOMPARE(report.valuesDefaulted, 0);
+        QCOMPARE(reread.BestTime, game.state.BestTime);
+        QCOMPARE(reread.BestName, game.state.BestName);
+        QCOMPARE(reread.Level, game.state.Level);
+        QCOMPARE(reread.BlockSize, game.state.BlockSize);
+    }
+
+    void settingsOutsideTheBoardRangeNeitherCrashNorWrap()
+    {
+        // 7 × 32767 and 8 × 32767 leave the 16-bit range; negative blocks draw no board.
+        for (const QByteArray &settings :
+             {SettingsBytes(5, 32767, 32767, 32767), SettingsBytes(5, -600, 120, 120), SettingsBytes(2, 0, 0, 0),
+              SettingsBytes(1, 20000, -32768, -32768)}) {
+            Game game(settings, ScriptedRandom({}, 0.7f));
+            game.Choose("GAMES");
+            QVERIFY(game.Timer()->isActive());
+            for (int tile = 0; tile < kTileBoxCount; ++tile) {
+                const QRect box = game.Box(tile)->geometry();
+                QVERIFY(box.left() >= TwipsToPixels(-32768) && box.left() <= TwipsToPixels(32767));
+            }
+            game.window->grab(); // paints without trouble
+        }
+    }
+};
+
+} // namespace surabe
+
+QTEST_MAIN(surabe::MainWindowTest)
+#include "mainwindow_test.moc"
