@@ -156,9 +156,22 @@ SaveResult SaveSettings(const GameState &state, const QString &path)
     numberLine(state.TopMargin);
     numberLine(state.Level);
 
+    // Unbuffered, so that a write cut short (a full disk) shows in its count: a buffered
+    // QSaveFile can report success for a partial flush and put the truncated file in place.
     QSaveFile file(path);
     SaveResult result;
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        result.error = file.errorString();
+        return result;
+    }
+    if (file.write(data) != data.size()) {
+        result.error = file.error() != QFileDevice::NoError
+                           ? file.errorString()
+                           : QStringLiteral("書き込みが途中で止まりました（ディスクの空きが足りない可能性があります）。");
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
         result.error = file.errorString();
         return result;
     }
