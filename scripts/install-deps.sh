@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools  # Qt 6 Widgets, Qt Test and their tools
     libgtest-dev                     # engine tests
     fonts-noto-cjk                   # the default font must show Japanese
-    xvfb xdotool x11-utils           # real-window tests
+    xvfb xdotool x11-utils x11-apps  # real-window tests (xdpyinfo, xwd)
     desktop-file-utils appstream     # install checks of the desktop entry and metainfo
     dpkg-dev file fakeroot           # the .deb package
 )
