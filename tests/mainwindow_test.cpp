@@ -79,12 +79,10 @@ struct Game {
         return visible;
     }
 
-    // Presses and releases the mouse where a player would: on the middle of the cell.
+    // Presses and releases the mouse where a player would: on the middle of the tile in the cell.
     void ClickCell(int cell, Qt::MouseButton button = Qt::LeftButton) const
     {
-        const QPoint centre = TwipsRectToPixels(CellLeft(state, cell), CellTop(state, cell), state.BlockSize,
-                                                state.BlockSize)
-                                  .center();
+        const QPoint centre = Box(state.Board[cell])->geometry().center();
         QWidget *target = Client()->childAt(centre);
         QVERIFY2(target && target->objectName() == QLatin1String("Image2"), qPrintable(QString::number(cell)));
         QCOMPARE(target->property("index").toInt(), state.Board[cell]);
@@ -268,6 +266,110 @@ private slots:
         const auto board = game.state.Board;
         game.ClickCell(8); // the game is over: tiles no longer move
         QCOMPARE(game.state.Board, board);
+    }
+
+    void clockKeepsCountingWhileAMenuDialogIsOpen_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("high scores") << "HISCO" << "Form4";
+        QTest::newRow("clear high scores") << "HISCLR" << "Form5";
+        QTest::newRow("settings") << "SETTEI" << "Form2";
+        QTest::newRow("picture file") << "FSET" << "Form3";
+    }
+
+    void clockKeepsCountingWhileAMenuDialogIsOpen()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, dialog);
+        Game game(SettingsBytes(1, 600, 120, 120), ScriptedRandom({}, 0.4f));
+        game.Choose("GAMES");
+        game.Timer()->setInterval(5);
+        Int16 atOpening = -1, whileOpen = -1;
+        QString shown;
+        AnswerNextModal([&](QWidget *modal) {
+            shown = modal->objectName();
+            atOpening = game.state.ElapsedSec;
+            QTRY_VERIFY(game.state.ElapsedSec >= atOpening + 3);
+            whileOpen = game.state.ElapsedSec;
+            qobject_cast<QDialog *>(modal)->reject();
+        });
+        game.Choose(item.toLatin1().constData());
+        QCOMPARE(shown, dialog);
+        QVERIFY(whileOpen >= atOpening + 3);
+        QVERIFY(game.Timer()->isActive()); // the game goes on after the dialog
+        QCOMPARE(game.Clock()->text(), QString::fromStdString(ClockText(game.state.ElapsedSec)));
+    }
+
+    void newSettingsTakeEffectAtTheNextGame()
+    {
+        Game game(SettingsBytes(1, 600, 120, 120), ScriptedRandom({}, 0.4f));
+        game.Choose("GAMES");
+        QCOMPARE(game.VisibleBoxes(), 8);
+        AnswerNextModal([](QWidget *modal) {
+            const QStringList values = {"300", "150", "450", "3"};
+            for (int i = 0; i < 4; ++i)
+                modal->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))->setText(values[i]);
+            QTest::keyClick(modal->findChild<QLineEdit *>(QStringLiteral("Text4")), Qt::Key_Return);
+        });
+        game.Choose("SETTEI");
+        QCOMPARE(game.state.Level, Int16{3});
+        QCOMPARE(game.VisibleBoxes(), 8); // the running game keeps its board
+        QCOMPARE(game.state.BoardSize, Int16{3});
+
+        game.Choose("GAMES");
+        QCOMPARE(game.state.BoardSize, Int16{5});
+        QCOMPARE(game.VisibleBoxes(), 24);
+        // 450 twips = 30 pixels, 300 = 20, 150 = 10.
+        const int cell = game.state.TilePos[0];
+        QCOMPARE(game.Box(0)->geometry(),
+                 QRect(20 + 30 * ((cell - 1) % 5), 10 + 30 * ((cell - 1) / 5), 30, 30));
+        QCOMPARE(game.Preview()->geometry(), TwipsRectToPixels(300 + 5 * 450 + 337, 150, 5 * 450, 5 * 450));
+    }
+
+    void aMoveAfterNewMarginsPlacesOnlyTheTwoMovedBoxesByThem()
+    {
+        // Blank ends in cell 6 (see the whole game above).
+        Game game(SettingsBytes(1, 600, 120, 120), ScriptedRandom({0.26f, 0.26f, 0.51f}, 0.0f));
+        game.Choose("GAMES");
+        std::array<QRect, 9> before;
+        for (int tile = 0; tile < 9; ++tile)
+            before[tile] = game.Box(tile)->geometry();
+        AnswerNextModal([](QWidget *modal) {
+            modal->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("1200"));
+            modal->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("300"));
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        game.Choose("SETTEI");
+        const int moving = game.state.Board[5];
+        game.ClickCell(5);
+        QCOMPARE(game.state.BlankPos, Int16{5});
+        // The moved tile stands in cell 6 by the new margins, the blank's box in cell 5.
+        QCOMPARE(game.Box(moving)->pos(), QPoint((1200 + 2 * 600) / 15, (300 + 600) / 15));
+        QCOMPARE(game.Box(8)->pos(), QPoint((1200 + 600) / 15, (300 + 600) / 15));
+        for (int tile = 0; tile < 8; ++tile) {
+            if (tile != moving)
+                QCOMPARE(game.Box(tile)->geometry(), before[tile]);
+        }
+    }
+
+    void clearingThenExitingWritesEmptyRecords()
+    {
+        Game game(SettingsBytes(2, 600, 120, 120, 55));
+        AnswerNextModal([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Return); });
+        game.Choose("HISCLR");
+        QString nameShown;
+        AnswerNextModal([&](QWidget *modal) {
+            nameShown = modal->findChild<QLabel *>(QStringLiteral("Label13"))->text();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        game.Choose("HISCO");
+        QCOMPARE(nameShown, QStringLiteral("？？？？？？？？"));
+        game.Choose("GAMEE");
+        const QByteArray file = game.folder.Read(QStringLiteral("Surabeset.dat"));
+        const QByteArray marks = QByteArray::fromHex("81488148814881488148814881488148");
+        QCOMPARE(file, "29999\r\n29999\r\n29999\r\n29999\r\n29999\r\n\"" + marks + "\"\r\n\"" + marks + "\"\r\n\"" + marks +
+                           "\"\r\n\"" + marks + "\"\r\n\"" + marks + "\"\r\n600\r\n120\r\n120\r\n2\r\n");
     }
 
     void unreadablePictureGivesANumberedBoard_data()

@@ -3,6 +3,10 @@
 
 #include "AppIcon.h"
 #include "BestTimeEntryDialog.h"
+#include "BestTimesDialog.h"
+#include "ClearBestTimesDialog.h"
+#include "PictureDialog.h"
+#include "SettingsDialog.h"
 #include "BoardGeometry.h"
 #include "BoardPicture.h"
 #include "ImageControl.h"
@@ -86,11 +90,15 @@ void MainWindow::BuildMenus()
     game->setObjectName(QStringLiteral("GAMEP"));
     connect(action(game, "GAMES", QStringLiteral("ゲーム開始(&S&ｽ)")), &QAction::triggered, this,
             [this] { engine_.NewGame(); });
-    action(game, "HISCO", QStringLiteral("ハイスコア(&H&ﾊ)"));
-    action(game, "HISCLR", QStringLiteral("ハイスコアのクリア(&C&ｸ)"));
+    connect(action(game, "HISCO", QStringLiteral("ハイスコア(&H&ﾊ)")), &QAction::triggered, this,
+            [this] { BestTimesDialog(state_, this).exec(); });
+    connect(action(game, "HISCLR", QStringLiteral("ハイスコアのクリア(&C&ｸ)")), &QAction::triggered, this,
+            [this] { ClearBestTimesDialog(state_, this).exec(); });
     connect(action(game, "GAMEE", QStringLiteral("終了(&E&ｴ)")), &QAction::triggered, this, &MainWindow::ExitGame);
-    action(menuBar(), "SETTEI", QStringLiteral("設定(&S&ｾ)"));
-    action(menuBar(), "FSET", QStringLiteral("ファイル(&F&ﾌ)"));
+    connect(action(menuBar(), "SETTEI", QStringLiteral("設定(&S&ｾ)")), &QAction::triggered, this,
+            [this] { SettingsDialog(state_, this).exec(); });
+    connect(action(menuBar(), "FSET", QStringLiteral("ファイル(&F&ﾌ)")), &QAction::triggered, this,
+            [this] { PictureDialog(state_, this).exec(); });
 }
 
 void MainWindow::Startup()

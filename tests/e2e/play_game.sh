@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The real program in a real X server: Alt+G S starts a game, a mouse click slides a tile, Alt+G E saves and ends.
+# The real program in a real X server: Alt+G S starts a game, a mouse click slides a tile, Alt+S changes the
+# settings, Alt+G E saves and ends.
 set -euo pipefail
 SURABE=$(readlink -f "$1")
 PICTURE=$(readlink -f "$2")
@@ -11,7 +12,6 @@ cp "$PICTURE" "$work/auto.bmp"
 printf '%s\r\n' 120 29999 29999 29999 29999 '"ﾀﾛｳ"' \
     '"？？？？？？？？"' '"？？？？？？？？"' '"？？？？？？？？"' '"？？？？？？？？"' 1200 600 600 1 \
     | iconv -f UTF-8 -t CP932 >"$work/Surabeset.dat"
-cp "$work/Surabeset.dat" "$work/expected.dat"
 
 start_game
 client_origin
@@ -42,7 +42,30 @@ done
 [ -n "$moved" ] || fail "no tile moved"
 echo "a tile slid from cell $moved"
 
+# The settings dialog: each label's access key leads to its box; Enter is "O K".
+keys alt+s
+dialog=""
+for _ in $(seq 50); do
+    dialog=$(xdotool search --onlyvisible --name '^動作環境設定$' 2>/dev/null | head -1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || fail "Alt+S opened no settings dialog"
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+for field in "alt+l 300" "alt+t 150" "alt+b 450" "alt+v 3"; do
+    set -- $field
+    xdotool key "$1" ctrl+a
+    xdotool type --delay 50 "$2"
+done
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^動作環境設定$' >/dev/null 2>&1 && fail "Enter did not close the settings dialog"
+
+xdotool windowfocus --sync "$WID" 2>/dev/null || true
 keys alt+g e
 wait_for_exit || fail "the game ended with an error"
-cmp "$work/Surabeset.dat" "$work/expected.dat" || fail "Surabeset.dat does not hold the values it was started with"
+printf '%s\r\n' 120 29999 29999 29999 29999 '"ﾀﾛｳ"' \
+    '"？？？？？？？？"' '"？？？？？？？？"' '"？？？？？？？？"' '"？？？？？？？？"' 450 300 150 3 \
+    | iconv -f UTF-8 -t CP932 >"$work/expected.dat"
+cmp "$work/Surabeset.dat" "$work/expected.dat" || fail "Surabeset.dat does not hold the new settings"
 echo "1 passed, 0 failed"

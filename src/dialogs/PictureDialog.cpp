@@ -1,0 +1,199 @@
+// Form3: browse drives and directories and pick the ".bmp" picture of the next game.
+#include "PictureDialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace surabe {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+// The mounted volumes, the one holding the system root first; on Windows the drive letters.
+QList<QStorageInfo> Volumes()
+{
+    QList<QStorageInfo> volumes;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady())
+            volumes << volume;
+    const QString root = QStorageInfo::root().rootPath();
+    std::stable_sort(volumes.begin(), volumes.end(), [&root](const QStorageInfo &a, const QStorageInfo &b) {
+        const bool aRoot = a.rootPath() == root, bRoot = b.rootPath() == root;
+        return aRoot != bRoot ? aRoot : a.rootPath() < b.rootPath();
+    });
+    return volumes;
+}
+
+QString Native(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
+// The full path of a file in the directory, with exactly one separator between them.
+QString JoinPath(const QString &directory, const QString &fileName)
+{
+    if (directory.endsWith(QDir::separator()))
+        return directory + fileName;
+    return directory + QDir::separator() + fileName;
+}
+
+// A directory list opens an entry on Enter as on a double click.
+class DirectoryList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+            emit itemActivated(currentItem());
+            event->accept();
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+PictureDialog::PictureDialog(GameState &state, QWidget *parent)
+    : TwipsDialog(parent, "Form3", QStringLiteral("ＢＭＰファイルの読み込み"), {696, 1308, 7656, 4644}, kLightGrey),
+      state_(state)
+{
+    QPushButton *ok = MakeButton("Command1", QStringLiteral("O K"));
+    QPushButton *cancel = MakeButton("Command2", QStringLiteral("ｷｬﾝｾﾙ"));
+    drives_ = new QComboBox(this);
+    drives_->setObjectName(QStringLiteral("Drive1"));
+    folders_ = new DirectoryList(this);
+    folders_->setObjectName(QStringLiteral("Dir1"));
+    files_ = new QListWidget(this);
+    files_->setObjectName(QStringLiteral("File1"));
+    QLabel *label = MakeLabel("Label1", QStringLiteral("ファイル名(&N&ﾅ)"), kLightGrey, Qt::black);
+    path_ = MakeTextBox("Text1");
+    label->setBuddy(path_);
+    for (QWidget *list : {static_cast<QWidget *>(drives_), static_cast<QWidget *>(folders_), static_cast<QWidget *>(files_)}) {
+        QPalette palette = list->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        list->setPalette(palette);
+    }
+    PlaceInTabOrder({
+        {ok, 6360, 240, 1092, 492},
+        {cancel, 6360, 960, 1092, 492},
+        {drives_, 360, 240, 2532, 276},
+        {folders_, 360, 840, 2532, 2676},
+        {files_, 3240, 240, 2532, 3264},
+        {label, 360, 3960, 1332, 372},
+        {path_, 1920, 3960, 5532, 372},
+    });
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &PictureDialog::StorePicture);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The lists start on the program's current drive and directory, which browsing never changes.
+    FillDrives();
+    OpenDirectory(QDir::currentPath());
+    connect(drives_, &QComboBox::currentIndexChanged, this, &PictureDialog::DriveChosen);
+    connect(folders_, &QListWidget::itemActivated, this, &PictureDialog::DirectoryActivated);
+    connect(files_, &QListWidget::currentItemChanged, this, &PictureDialog::FileSelected);
+    connect(files_, &QListWidget::itemClicked, this, &PictureDialog::FileSelected);
+    ok->setFocus();
+}
+
+void PictureDialog::FillDrives()
+{
+    const QString current = QStorageInfo(QDir::currentPath()).rootPath();
+    for (const QStorageInfo &volume : Volumes()) {
+        QString text = Native(volume.rootPath());
+        if (!volume.name().isEmpty() && volume.name() != volume.rootPath())
+            text += QStringLiteral(" [%1]").arg(volume.name());
+        drives_->addItem(text, volume.rootPath());
+        if (volume.rootPath() == current)
+            driveIndex_ = drives_->count() - 1;
+    }
+    drives_->setCurrentIndex(driveIndex_);
+}
+
+void PictureDialog::DriveChosen(int index)
+{
+    // A drive is shown from its root directory.
+    if (index >= 0 && OpenDirectory(drives_->itemData(index).toString())) {
+        driveIndex_ = index;
+        return;
+    }
+    QSignalBlocker keep(drives_);
+    drives_->setCurrentIndex(driveIndex_);
+}
+
+void PictureDialog::DirectoryActivated(QListWidgetItem *item)
+{
+    if (item)
+        OpenDirectory(item->data(kPathRole).toString());
+}
+
+bool PictureDialog::OpenDirectory(const QString &path)
+{
+    const QDir directory(path);
+    const bool readable = directory.exists() && directory.isReadable();
+    const QFileInfoList subdirectories =
+        readable ? directory.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase) : QFileInfoList();
+    const QStringList pictures =
+        readable ? directory.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase) : QStringList();
+    if (!readable) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("「%1」を読み込めません。\n前のフォルダーを表示したままにします。").arg(Native(path)));
+        return false;
+    }
+
+    directory_ = Native(directory.absolutePath());
+    folders_->clear();
+    // The directory's parents from the root down, the directory itself, then its subdirectories.
+    QStringList chain;
+    for (QDir walk(directory.absolutePath());; ) {
+        chain.prepend(walk.absolutePath());
+        if (walk.isRoot() || !walk.cdUp())
+            break;
+    }
+    for (int depth = 0; depth < chain.size(); ++depth) {
+        const QDir level(chain[depth]);
+        const QString name = level.isRoot() ? Native(level.absolutePath()) : level.dirName();
+        auto *item = new QListWidgetItem(QString(depth * 2, u' ') + name, folders_);
+        item->setData(kPathRole, chain[depth]);
+    }
+    folders_->setCurrentRow(folders_->count() - 1);
+    const QString indent(chain.size() * 2, u' ');
+    for (const QFileInfo &subdirectory : subdirectories) {
+        auto *item = new QListWidgetItem(indent + subdirectory.fileName(), folders_);
+        item->setData(kPathRole, subdirectory.absoluteFilePath());
+    }
+
+    const QSignalBlocker quiet(files_);
+    files_->clear();
+    files_->addItems(pictures);
+    return true;
+}
+
+void PictureDialog::FileSelected()
+{
+    if (QListWidgetItem *item = files_->currentItem())
+        path_->setText(JoinPath(directory_, item->text()));
+}
+
+void PictureDialog::StorePicture()
+{
+    if (!path_->text().isEmpty())
+        state_.PictureFile = path_->text().toStdString();
+    accept();
+}
+
+} // namespace surabe
