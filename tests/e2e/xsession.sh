@@ -1,5 +1,5 @@
 # Shared by the end-to-end tests: a private X server, the game in a temporary folder, and screen probes.
-# Sourced; expects SURABE (the program) and PICTURE (the default picture) to be set.
+# Sourced by the test scripts.
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -29,12 +29,12 @@ start_x() {
     fail "the X server did not start"
 }
 
-# Starts the game in $work and waits for its window; sets WID.
-start_game() {
+# Runs a command in the background and waits for the game's window; sets WID and app_pid.
+start_window() {
     local attempt
     WID=""
     for attempt in 1 2; do
-        (cd "$work" && exec "$SURABE") >"$work/app.log" 2>&1 &
+        "$@" >"$work/app.log" 2>&1 &
         app_pid=$!
         for _ in $(seq 100); do
             WID=$(xdotool search --onlyvisible --name '^Surabe    For Windows$' 2>/dev/null | head -1 || true)
@@ -49,6 +49,21 @@ start_game() {
     done
     [ -n "$WID" ] || fail "no game window"
     xdotool windowfocus --sync "$WID"
+}
+
+# Starts the game in $work.
+start_game() {
+    start_window sh -c 'cd "$1" && exec "$2"' _ "$work" "$SURABE"
+}
+
+stop_window() {
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=""
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^Surabe    For Windows$' >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
 }
 
 keys() { # each argument is one key chord, pressed in turn
