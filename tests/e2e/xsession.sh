@@ -23,7 +23,8 @@ start_x() {
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
     done
     export DISPLAY=":$n"
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    # -noreset: otherwise the server restarts when its last client leaves and refuses the next one meanwhile.
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
     fail "the X server did not start"
@@ -43,7 +44,7 @@ start_window() {
             sleep 0.1
         done
         [ -n "$WID" ] && break
-        # A fresh X server now and then refuses its first client; one more try, then give up.
+        # One more try, then give up.
         echo "the game did not come up (attempt $attempt):" >&2
         cat "$work/app.log" >&2
     done
