@@ -37,8 +37,11 @@ void ExpectPlaces(QWidget *dialog, std::initializer_list<Place> places)
     }
 }
 
-void ExpectClientArea(QWidget *dialog, int left, int top, int width, int height)
+// The window's name and caption, and where its client area stands on the screen.
+void ExpectWindow(QWidget *dialog, const char *name, const QString &caption, int left, int top, int width, int height)
 {
+    QCOMPARE(dialog->objectName(), QString::fromLatin1(name));
+    QCOMPARE(dialog->windowTitle(), caption);
     QCOMPARE(dialog->geometry(), TwipsRectToPixels(left, top, width, height));
 }
 
@@ -77,6 +80,52 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // ---- what every dialog with "ｷｬﾝｾﾙ" shares ----
+
+    void cancelEscAndTheCloseBoxStoreNothing()
+    {
+        using Factory = std::function<QDialog *(GameState &)>;
+        const std::pair<const char *, Factory> dialogs[] = {
+            {"Form2", [](GameState &s) -> QDialog * { return new SettingsDialog(s); }},
+            {"Form3", [](GameState &s) -> QDialog * { return new PictureDialog(s); }},
+            {"Form5", [](GameState &s) -> QDialog * { return new ClearBestTimesDialog(s); }},
+            {"Form6", [](GameState &s) -> QDialog * { return new BestTimeEntryDialog(s); }},
+        };
+        const std::pair<const char *, std::function<void(QDialog &)>> ways[] = {
+            {"ｷｬﾝｾﾙ", [](QDialog &d) { QTest::mouseClick(d.findChild<QPushButton *>("Command2"), Qt::LeftButton); }},
+            {"Esc", [](QDialog &) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+            {"close box", [](QDialog &d) { d.close(); }},
+        };
+        GameFolder folder;
+        SavePicture(folder.Path("a.bmp"));
+        for (const auto &[name, make] : dialogs) {
+            for (const auto &[way, leave] : ways) {
+                GameState state = FinishedGame(5, 40);
+                state.LeftMargin = 120;
+                state.Level = 2;
+                state.PictureFile = "auto.bmp";
+                const GameState before = state;
+                std::unique_ptr<QDialog> dialog(make(state));
+                dialog->show();
+                QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+                // Edit everything there is to edit, then leave without "O K".
+                for (QLineEdit *box : dialog->findChildren<QLineEdit *>())
+                    box->setText(QStringLiteral("77"));
+                if (auto *files = dialog->findChild<QListWidget *>("File1"))
+                    files->setCurrentRow(0);
+                leave(*dialog);
+                const QByteArray where = QByteArray(name) + " by " + way;
+                QVERIFY2(!dialog->isVisible(), where.constData());
+                QCOMPARE(dialog->result(), int(QDialog::Rejected));
+                QVERIFY2(state == before, where.constData());
+            }
+        }
+        GameState state;
+        state.LeftMargin = 120;
+        SettingsDialog again(state); // reopening shows the values in force, not the abandoned edits
+        QCOMPARE(again.findChild<QLineEdit *>("Text1")->text(), QStringLiteral("120"));
+    }
+
     // ---- Form2, settings ----
 
     void numberReaderTakesTheLeadingNumberAndRoundsHalfToEven_data()
@@ -129,9 +178,7 @@ private slots:
         SettingsDialog dialog(state);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(dialog.objectName(), QStringLiteral("Form2"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("動作環境設定"));
-        ExpectClientArea(&dialog, 672, 1296, 5904, 3000);
+        ExpectWindow(&dialog, "Form2", QStringLiteral("動作環境設定"), 672, 1296, 5904, 3000);
         ExpectPlaces(&dialog, {{"Command1", 4560, 120, 1092, 492}, {"Command2", 4560, 840, 1092, 492},
                                {"Label1", 240, 120, 1572, 492},    {"Text1", 1920, 120, 2172, 372},
                                {"Label2", 240, 840, 1572, 492},    {"Text2", 1920, 840, 2172, 372},
@@ -184,31 +231,6 @@ private slots:
         QCOMPARE(state.Level, Int16{9}); // stored without complaint
     }
 
-    void settingsDialogCancelEscAndCloseBoxStoreNothing()
-    {
-        const std::function<void(SettingsDialog &)> ways[] = {
-            [](SettingsDialog &d) { QTest::mouseClick(d.findChild<QPushButton *>("Command2"), Qt::LeftButton); },
-            [](SettingsDialog &d) { QTest::keyClick(d.findChild<QLineEdit *>("Text2"), Qt::Key_Escape); },
-            [](SettingsDialog &d) { d.close(); },
-        };
-        for (const auto &close : ways) {
-            GameState state;
-            state.LeftMargin = 120;
-            state.Level = 2;
-            SettingsDialog dialog(state);
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            for (int i = 1; i <= 4; ++i)
-                dialog.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i))->setText(QStringLiteral("77"));
-            close(dialog);
-            QVERIFY(!dialog.isVisible());
-            QCOMPARE(state.LeftMargin, Int16{120});
-            QCOMPARE(state.Level, Int16{2});
-            SettingsDialog again(state); // reopening shows the old values
-            QCOMPARE(again.findChild<QLineEdit *>("Text1")->text(), QStringLiteral("120"));
-        }
-    }
-
     void settingsDialogRefusesAValueOutsideSixteenBits()
     {
         GameState state;
@@ -251,9 +273,7 @@ private slots:
         PictureDialog dialog(state);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(dialog.objectName(), QStringLiteral("Form3"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("ＢＭＰファイルの読み込み"));
-        ExpectClientArea(&dialog, 696, 1308, 7656, 4644);
+        ExpectWindow(&dialog, "Form3", QStringLiteral("ＢＭＰファイルの読み込み"), 696, 1308, 7656, 4644);
         ExpectPlaces(&dialog, {{"Command1", 6360, 240, 1092, 492}, {"Command2", 6360, 960, 1092, 492},
                                {"Drive1", 360, 240, 2532, 276},     {"Dir1", 360, 840, 2532, 2676},
                                {"File1", 3240, 240, 2532, 3264},    {"Label1", 360, 3960, 1332, 372},
@@ -427,9 +447,7 @@ private slots:
         BestTimesDialog dialog(state);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(dialog.objectName(), QStringLiteral("Form4"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("ハイスコア"));
-        ExpectClientArea(&dialog, 732, 1320, 8712, 4692);
+        ExpectWindow(&dialog, "Form4", QStringLiteral("ハイスコア"), 732, 1320, 8712, 4692);
         QCOMPARE(dialog.palette().color(QPalette::Window), QColor(0, 0, 255));
         const QStringList levels = {"初心", "初級", "中級", "上級", "特級"};
         for (int row = 0; row < 5; ++row) {
@@ -475,9 +493,7 @@ private slots:
         ClearBestTimesDialog dialog(state);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(dialog.objectName(), QStringLiteral("Form5"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("ハイスコアのクリア"));
-        ExpectClientArea(&dialog, 720, 1320, 4248, 1668);
+        ExpectWindow(&dialog, "Form5", QStringLiteral("ハイスコアのクリア"), 720, 1320, 4248, 1668);
         ExpectPlaces(&dialog, {{"Label1", 360, 240, 3615, 495},
                                {"Command1", 600, 960, 1212, 492},
                                {"Command2", 2400, 960, 1212, 492}});
@@ -492,27 +508,6 @@ private slots:
         }
     }
 
-    void clearDialogCancelEscAndCloseBoxChangeNothing()
-    {
-        const std::function<void(ClearBestTimesDialog &)> ways[] = {
-            [](ClearBestTimesDialog &d) { QTest::mouseClick(d.findChild<QPushButton *>("Command2"), Qt::LeftButton); },
-            [](ClearBestTimesDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); },
-            [](ClearBestTimesDialog &d) { d.close(); },
-        };
-        for (const auto &close : ways) {
-            GameState state;
-            state.BestTime[3] = 12;
-            state.BestName[3] = "keep";
-            const GameState before = state;
-            ClearBestTimesDialog dialog(state);
-            dialog.show();
-            close(dialog);
-            QVERIFY(!dialog.isVisible());
-            QCOMPARE(state.BestTime, before.BestTime);
-            QCOMPARE(state.BestName, before.BestName);
-        }
-    }
-
     // ---- Form6, best-time entry ----
 
     void bestTimeEntryLooksAsDesigned()
@@ -521,9 +516,7 @@ private slots:
         BestTimeEntryDialog dialog(state);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(dialog.objectName(), QStringLiteral("Form6"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("ハイスコアの記録"));
-        ExpectClientArea(&dialog, 732, 1308, 6552, 2640);
+        ExpectWindow(&dialog, "Form6", QStringLiteral("ハイスコアの記録"), 732, 1308, 6552, 2640);
         QCOMPARE(dialog.palette().color(QPalette::Window), QColor(192, 192, 192));
         ExpectPlaces(&dialog, {{"Label1", 240, 240, 6012, 372},
                                {"Label2", 240, 1200, 852, 372},
@@ -582,28 +575,6 @@ private slots:
         for (int slot : {1, 2, 3, 5}) {
             QCOMPARE(state.BestTime[slot], Int16(100 + slot));
             QCOMPARE(state.BestName[slot], "old " + std::to_string(slot));
-        }
-    }
-
-    void bestTimeEntryCancelEscAndCloseBoxStoreNothing()
-    {
-        const std::function<void(BestTimeEntryDialog &)> ways[] = {
-            [](BestTimeEntryDialog &d) { QTest::mouseClick(d.findChild<QPushButton *>("Command2"), Qt::LeftButton); },
-            [](BestTimeEntryDialog &d) { QTest::keyClick(d.findChild<QLineEdit *>("Text1"), Qt::Key_Escape); },
-            [](BestTimeEntryDialog &d) { d.close(); },
-        };
-        for (const auto &close : ways) {
-            GameState state = FinishedGame(3, 50);
-            const GameState before = state;
-            BestTimeEntryDialog dialog(state);
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            TypeText(dialog.findChild<QLineEdit *>("Text1"), QStringLiteral("誰か"));
-            close(dialog);
-            QVERIFY(!dialog.isVisible());
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QCOMPARE(state.BestTime, before.BestTime);
-            QCOMPARE(state.BestName, before.BestName);
         }
     }
 

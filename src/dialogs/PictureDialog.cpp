@@ -81,12 +81,9 @@ PictureDialog::PictureDialog(GameState &state, QWidget *parent)
     QLabel *label = MakeLabel("Label1", QStringLiteral("ファイル名(&N&ﾅ)"), kLightGrey, Qt::black);
     path_ = MakeTextBox("Text1");
     label->setBuddy(path_);
-    for (QWidget *list : {static_cast<QWidget *>(drives_), static_cast<QWidget *>(folders_), static_cast<QWidget *>(files_)}) {
-        QPalette palette = list->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        palette.setColor(QPalette::Text, Qt::black);
-        list->setPalette(palette);
-    }
+    PaintBlackOnWhite(drives_);
+    PaintBlackOnWhite(folders_);
+    PaintBlackOnWhite(files_);
     PlaceInTabOrder({
         {ok, 6360, 240, 1092, 492},
         {cancel, 6360, 960, 1092, 492},

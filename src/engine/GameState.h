@@ -32,6 +32,8 @@ struct GameState {
     std::array<std::string, 7> BestName{}; // UTF-8, same slots
     Int16 PressedTile = 0;
     Int16 MoveDir = 0; // 0 none, 1 up, 2 down, 3 left, 4 right
+
+    bool operator==(const GameState &) const = default;
 };
 
 // Where cell c stands on the main window, in twips: the cell rule shared by layout and moves.

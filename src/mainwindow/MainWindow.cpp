@@ -9,6 +9,7 @@
 #include "SettingsDialog.h"
 #include "BoardGeometry.h"
 #include "BoardPicture.h"
+#include "Colours.h"
 #include "ImageControl.h"
 #include "SettingsFile.h"
 #include "Twips.h"
@@ -25,15 +26,6 @@ namespace {
 constexpr int kClientLeft = 348, kClientTop = 912, kClientWidth = 11400, kClientHeight = 7788;
 constexpr int kClockLabelWidth = 4215, kClockLabelHeight = 495;
 
-void Paint(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 MainWindow::MainWindow(GameState &state, RandomSource *random, QWidget *parent)
@@ -45,14 +37,14 @@ MainWindow::MainWindow(GameState &state, RandomSource *random, QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    Paint(client, Qt::black, palette().color(QPalette::WindowText));
+    PaintColours(client, Qt::black, palette().color(QPalette::WindowText));
     setCentralWidget(client);
 
     for (int tile = 0; tile < kTileBoxCount; ++tile) {
         auto *box = new QWidget(client);
         box->setObjectName(QStringLiteral("Picture1"));
         box->setProperty("index", tile);
-        Paint(box, palette().color(QPalette::Base), palette().color(QPalette::Text));
+        PaintColours(box, palette().color(QPalette::Base), palette().color(QPalette::Text));
         auto *image = new ImageControl("Image2", tile, box);
         connect(image, &ImageControl::pressed, this, [this](int index) { engine_.TilePressed(index); });
         connect(image, &ImageControl::released, this, [this](int) { engine_.TileReleased(); });
@@ -62,7 +54,7 @@ MainWindow::MainWindow(GameState &state, RandomSource *random, QWidget *parent)
     preview_ = new ImageControl("Image1", 0, client);
     clockLabel_ = new QLabel(client);
     clockLabel_->setObjectName(QStringLiteral("Label1"));
-    Paint(clockLabel_, Qt::black, Qt::white);
+    PaintColours(clockLabel_, Qt::black, Qt::white);
     clockLabel_->setGeometry(TwipsRectToPixels(0, 0, kClockLabelWidth, kClockLabelHeight));
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("Timer1"));

@@ -9,19 +9,6 @@
 
 namespace surabe {
 
-namespace {
-
-void Paint(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
-
 TwipsDialog::TwipsDialog(QWidget *parent, const char *objectName, const QString &caption, ClientArea area,
                          const QColor &background)
     : QDialog(parent)
@@ -31,10 +18,7 @@ TwipsDialog::TwipsDialog(QWidget *parent, const char *objectName, const QString 
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, background);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    PaintColours(this, background, palette().color(QPalette::WindowText));
     const QRect client = TwipsRectToPixels(area.left, area.top, area.width, area.height);
     setGeometry(client);
     setFixedSize(client.size());
@@ -58,7 +42,7 @@ QLabel *TwipsDialog::MakeLabel(const char *objectName, const QString &caption, c
     auto *label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Paint(label, background, text);
+    PaintColours(label, background, text);
     return label;
 }
 
@@ -66,11 +50,7 @@ QLineEdit *TwipsDialog::MakeTextBox(const char *objectName)
 {
     auto *box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(objectName));
-    // Black text on white, the same pair in every dialog.
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
+    PaintBlackOnWhite(box);
     return box;
 }
 

@@ -1,7 +1,8 @@
 // Base of the modal dialogs: a client area and controls placed in twips, in tab order, with the design's colours.
 #pragma once
 
-#include <QColor>
+#include "Colours.h"
+
 #include <QDialog>
 
 #include <initializer_list>
@@ -11,8 +12,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace surabe {
-
-inline const QColor kLightGrey(192, 192, 192);
 
 class TwipsDialog : public QDialog {
 public:
