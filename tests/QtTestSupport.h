@@ -68,6 +68,12 @@ inline void TypeText(QWidget *widget, const QString &text)
     QApplication::sendEvent(widget, &commit);
 }
 
+// Presses a half-width kana key, as a kana keyboard layout delivers it.
+inline void PressKana(QWidget *widget, QChar kana, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(kana.unicode()), QString(kana), modifiers);
+}
+
 template <typename T = QWidget>
 T *FindIndexed(QObject *root, const char *name, int index)
 {

@@ -199,6 +199,13 @@ private slots:
             QTest::keyClick(&dialog, key, Qt::AltModifier);
             QCOMPARE(FocusName(), QString::fromLatin1(box));
         }
+        const std::pair<QChar, const char *> kanaKeys[] = {
+            {u'ﾋ', "Text1"}, {u'ｳ', "Text2"}, {u'ﾌ', "Text3"}, {u'ﾚ', "Text4"}};
+        for (const auto &[kana, box] : kanaKeys) {
+            dialog.findChild<QWidget *>("Command1")->setFocus();
+            PressKana(&dialog, kana, Qt::AltModifier);
+            QCOMPARE(FocusName(), QString::fromLatin1(box));
+        }
     }
 
     void settingsDialogOkStoresWhatTheBoxesHold()
@@ -283,6 +290,9 @@ private slots:
         QCOMPARE(FocusName(), QStringLiteral("Command1"));
         QCOMPARE(TabWalk(&dialog, 6), (QStringList{"Command2", "Drive1", "Dir1", "File1", "Text1", "Command1"}));
         QTest::keyClick(&dialog, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(FocusName(), QStringLiteral("Text1"));
+        dialog.findChild<QWidget *>("Command1")->setFocus();
+        PressKana(&dialog, u'ﾅ', Qt::AltModifier);
         QCOMPARE(FocusName(), QStringLiteral("Text1"));
 
         // The files of the current directory matching *.bmp in any case, names only.
@@ -534,6 +544,9 @@ private slots:
         QCOMPARE(TabWalk(&dialog, 3), (QStringList{"Command1", "Command2", "Text1"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(&dialog, Qt::Key_N, Qt::AltModifier); // the access key of 名前
+        QCOMPARE(FocusName(), QStringLiteral("Text1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        PressKana(&dialog, u'ﾅ', Qt::AltModifier); // and its kana key
         QCOMPARE(FocusName(), QStringLiteral("Text1"));
     }
 

@@ -155,6 +155,26 @@ private slots:
         QTest::keyClick(gameMenu, Qt::Key_S);
         QTRY_VERIFY(game.Timer()->isActive());
         QCOMPARE(game.VisibleBoxes(), 8);
+
+        // The kana keys do the same: Alt+ｹ, then ｽ starts the game anew.
+        game.state.ElapsedSec = 50;
+        PressKana(game.window.get(), u'ｹ', Qt::AltModifier);
+        QTRY_VERIFY(gameMenu->isVisible());
+        PressKana(gameMenu, u'ｽ');
+        QTRY_COMPARE(game.state.ElapsedSec, Int16{0});
+        QVERIFY(!gameMenu->isVisible());
+        const std::pair<QChar, const char *> commands[] = {{u'ｾ', "Form2"}, {u'ﾌ', "Form3"}};
+        for (const auto &[kana, form] : commands) {
+            QString opened;
+            AnswerNextModal([&](QWidget *modal) {
+                opened = modal->objectName();
+                qobject_cast<QDialog *>(modal)->reject();
+            });
+            game.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+            PressKana(game.window.get(), kana, Qt::AltModifier);
+            QTRY_COMPARE(opened, QString::fromLatin1(form));
+        }
     }
 
     void layoutOfTheWorkedExampleControlByControl()

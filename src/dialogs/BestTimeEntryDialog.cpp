@@ -27,7 +27,7 @@ BestTimeEntryDialog::BestTimeEntryDialog(GameState &state, QWidget *parent)
         {ok, 2280, 1920, 1092, 492},
         {cancel, 3720, 1920, 1092, 492},
     });
-    nameLabel->setBuddy(name_);
+    SetBuddy(nameLabel, name_);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &BestTimeEntryDialog::StoreRecord);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -80,7 +80,7 @@ PictureDialog::PictureDialog(GameState &state, QWidget *parent)
     files_->setObjectName(QStringLiteral("File1"));
     QLabel *label = MakeLabel("Label1", QStringLiteral("ファイル名(&N&ﾅ)"), kLightGrey, Qt::black);
     path_ = MakeTextBox("Text1");
-    label->setBuddy(path_);
+    SetBuddy(label, path_);
     PaintBlackOnWhite(drives_);
     PaintBlackOnWhite(folders_);
     PaintBlackOnWhite(files_);

@@ -41,7 +41,7 @@ SettingsDialog::SettingsDialog(GameState &state, QWidget *parent)
     for (std::size_t i = 0; i < 4; ++i) {
         labels[i] = MakeLabel(kFields[i].label, QString::fromUtf8(kFields[i].caption), kLightGrey, Qt::black);
         boxes_[i] = MakeTextBox(kFields[i].box);
-        labels[i]->setBuddy(boxes_[i]);
+        SetBuddy(labels[i], boxes_[i]);
     }
     PlaceInTabOrder({
         {ok, 4560, 120, 1092, 492},

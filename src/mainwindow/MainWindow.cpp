@@ -1,6 +1,7 @@
 // Form1: the board, the preview, the clock and the menus; the screen the puzzle engine talks to.
 #include "MainWindow.h"
 
+#include "AccessKeys.h"
 #include "AppIcon.h"
 #include "BestTimeEntryDialog.h"
 #include "BestTimesDialog.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 
 namespace surabe {
@@ -78,8 +80,9 @@ void MainWindow::BuildMenus()
         owner->addAction(item);
         return item;
     };
-    QMenu *game = menuBar()->addMenu(QStringLiteral("ゲーム(&G&ｹ)"));
+    QMenu *game = NewMenuWithKanaKeys(QStringLiteral("ゲーム(&G&ｹ)"), this);
     game->setObjectName(QStringLiteral("GAMEP"));
+    menuBar()->addMenu(game);
     connect(action(game, "GAMES", QStringLiteral("ゲーム開始(&S&ｽ)")), &QAction::triggered, this,
             [this] { engine_.NewGame(); });
     connect(action(game, "HISCO", QStringLiteral("ハイスコア(&H&ﾊ)")), &QAction::triggered, this,
@@ -87,10 +90,17 @@ void MainWindow::BuildMenus()
     connect(action(game, "HISCLR", QStringLiteral("ハイスコアのクリア(&C&ｸ)")), &QAction::triggered, this,
             [this] { ClearBestTimesDialog(state_, this).exec(); });
     connect(action(game, "GAMEE", QStringLiteral("終了(&E&ｴ)")), &QAction::triggered, this, &MainWindow::ExitGame);
-    connect(action(menuBar(), "SETTEI", QStringLiteral("設定(&S&ｾ)")), &QAction::triggered, this,
-            [this] { SettingsDialog(state_, this).exec(); });
-    connect(action(menuBar(), "FSET", QStringLiteral("ファイル(&F&ﾌ)")), &QAction::triggered, this,
-            [this] { PictureDialog(state_, this).exec(); });
+    QAction *settings = action(menuBar(), "SETTEI", QStringLiteral("設定(&S&ｾ)"));
+    connect(settings, &QAction::triggered, this, [this] { SettingsDialog(state_, this).exec(); });
+    QAction *picture = action(menuBar(), "FSET", QStringLiteral("ファイル(&F&ﾌ)"));
+    connect(picture, &QAction::triggered, this, [this] { PictureDialog(state_, this).exec(); });
+
+    // The menu bar's kana keys; Qt itself knows the Latin letters.
+    connect(new QShortcut(AltKana(KanaAccessKey(game->title())), this), &QShortcut::activated, this,
+            [this, game] { menuBar()->setActiveAction(game->menuAction()); });
+    for (QAction *command : {settings, picture})
+        connect(new QShortcut(AltKana(KanaAccessKey(command->text())), this), &QShortcut::activated, command,
+                &QAction::trigger);
 }
 
 void MainWindow::Startup()

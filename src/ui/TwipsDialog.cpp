@@ -1,6 +1,7 @@
 // Base of the modal dialogs: a client area and controls placed in twips, in tab order, with the design's colours.
 #include "TwipsDialog.h"
 
+#include "AccessKeys.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -52,6 +53,12 @@ QLineEdit *TwipsDialog::MakeTextBox(const char *objectName)
     box->setObjectName(QString::fromLatin1(objectName));
     PaintBlackOnWhite(box);
     return box;
+}
+
+void TwipsDialog::SetBuddy(QLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+    AddKanaAccessKey(label);
 }
 
 QPushButton *TwipsDialog::MakeButton(const char *objectName, const QString &caption)

@@ -34,6 +34,9 @@ protected:
                       const QColor &text);
     QLineEdit *MakeTextBox(const char *objectName);
     QPushButton *MakeButton(const char *objectName, const QString &caption);
+
+    // The label's access keys, the Latin letter and the kana one, move the focus to `control`.
+    void SetBuddy(QLabel *label, QWidget *control);
 };
 
 } // namespace surabe
