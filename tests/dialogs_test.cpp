@@ -441,6 +441,43 @@ private slots:
         QVERIFY(dialog.isVisible());
     }
 
+    void pictureDialogKeepsTheDriveWhenAnotherCannotBeRead()
+    {
+        GameFolder folder;
+        SavePicture(folder.Path("a.bmp"));
+        GameState state;
+        PictureDialog dialog(state);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *drives = dialog.findChild<QComboBox *>("Drive1");
+        auto *files = dialog.findChild<QListWidget *>("File1");
+        const int before = drives->currentIndex();
+        // A removable drive whose medium was taken out after the list was made.
+        drives->addItem(QStringLiteral("gone"), folder.Path("no-such-volume"));
+        QString message;
+        AnswerNextModal([&](QWidget *modal) {
+            message = qobject_cast<QMessageBox *>(modal)->text();
+            qobject_cast<QDialog *>(modal)->accept();
+        });
+        drives->setCurrentIndex(drives->count() - 1);
+        QVERIFY2(message.contains(QStringLiteral("no-such-volume")), qPrintable(message));
+        QCOMPARE(drives->currentIndex(), before);
+        QCOMPARE(files->count(), 1); // still the files of the previous directory
+        QVERIFY(dialog.isVisible());
+
+        // A drive that can be read refills both lists from its root, and keeps the path box.
+        QDir(folder.Path(QString())).mkdir("volume");
+        SavePicture(folder.Path("volume/b.bmp"));
+        SavePicture(folder.Path("volume/c.bmp"));
+        dialog.findChild<QLineEdit *>("Text1")->setText(QStringLiteral("kept"));
+        drives->addItem(QStringLiteral("volume"), folder.Path("volume"));
+        drives->setCurrentIndex(drives->count() - 1);
+        auto *folders = dialog.findChild<QListWidget *>("Dir1");
+        QCOMPARE(folders->currentItem()->text().trimmed(), QStringLiteral("volume"));
+        QCOMPARE(files->count(), 2);
+        QCOMPARE(dialog.findChild<QLineEdit *>("Text1")->text(), QStringLiteral("kept"));
+    }
+
     // ---- Form4, best times ----
 
     void bestTimesWindowShowsTheTableAsStored()
