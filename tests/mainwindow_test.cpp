@@ -396,6 +396,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("pictureBytes");
         QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("reason");
         QByteArray bitmap;
         {
             QTemporaryDir dir;
@@ -404,16 +405,27 @@ private slots:
             file.open(QIODevice::ReadOnly);
             bitmap = file.readAll();
         }
-        QTest::newRow("missing") << QByteArray() << false;
-        QTest::newRow("not a bitmap") << QByteArray("this is text, not a picture\n") << true;
-        QTest::newRow("cut off") << bitmap.left(bitmap.size() / 2) << true;
-        QTest::newRow("empty") << QByteArray("") << true;
+        // An 8-bit run-length bitmap that claims 12000 × 12000 pixels in a few bytes.
+        QByteArray huge("BM");
+        auto le = [&huge](quint32 value, int size) {
+            for (int i = 0; i < size; ++i)
+                huge += char((value >> (8 * i)) & 0xff);
+        };
+        le(54 + 1024 + 2, 4), le(0, 4), le(54 + 1024, 4), le(40, 4), le(12000, 4), le(12000, 4), le(1, 2), le(8, 2);
+        le(1, 4), le(2, 4), le(2835, 4), le(2835, 4), le(256, 4), le(0, 4);
+        huge += QByteArray(1024, '\0') + QByteArray("\0\1", 2);
+        QTest::newRow("missing") << QByteArray() << false << QStringLiteral("見つかりません");
+        QTest::newRow("not a bitmap") << QByteArray("this is text, not a picture\n") << true << QStringLiteral("ビットマップ");
+        QTest::newRow("cut off") << bitmap.left(bitmap.size() / 2) << true << QStringLiteral("途中で切れて");
+        QTest::newRow("empty") << QByteArray("") << true << QStringLiteral("ビットマップ");
+        QTest::newRow("too large") << huge << true << QStringLiteral("大きすぎ");
     }
 
     void unreadablePictureGivesANumberedBoard()
     {
         QFETCH(QByteArray, pictureBytes);
         QFETCH(bool, present);
+        QFETCH(QString, reason);
         Game game(SettingsBytes(1, 600, 120, 120, 0), ScriptedRandom({0.26f}, 1.0f), false);
         if (present)
             game.folder.Write(QStringLiteral("auto.bmp"), pictureBytes);
@@ -424,6 +436,7 @@ private slots:
         });
         game.Choose("GAMES");
         QVERIFY2(message.contains(QStringLiteral("auto.bmp")), qPrintable(message));
+        QVERIFY2(message.contains(reason), qPrintable(message));
         QVERIFY(game.Timer()->isActive());
         QCOMPARE(game.VisibleBoxes(), 8);
         // Each tile shows its own number: no two pieces look alike.

@@ -66,6 +66,11 @@ DecodedPicture DecodePicture(const QString &path)
     }
     QImageReader reader(path);
     reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(QImageReader::allocationLimit()) << 20) {
+        result.problem = QStringLiteral("画像が大きすぎます（%1×%2）。").arg(size.width()).arg(size.height());
+        return result;
+    }
     result.image = reader.read();
     if (result.image.isNull()) {
         result.problem = reader.error() == QImageReader::FileNotFoundError

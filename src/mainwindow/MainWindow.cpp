@@ -61,6 +61,7 @@ MainWindow::MainWindow(GameState &state, RandomSource *random, QWidget *parent)
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("Timer1"));
     clockTimer_->setInterval(1000);
+    clockTimer_->setTimerType(Qt::PreciseTimer); // a clock of seconds must not run slow
     connect(clockTimer_, &QTimer::timeout, this, [this] { engine_.ClockTick(); });
 
     BuildMenus();
