@@ -302,9 +302,12 @@ private slots:
             names << files->item(i)->text();
         QCOMPARE(names, (QStringList{"a.bmp", "b.BMP"}));
         // The drive list starts on the volume of the current directory; the root's comes first.
+        // (Inside a chroot the system may tell of no volume: the root directory stands in.)
+        auto orRoot = [](const QString &volume) { return volume.isEmpty() ? QDir::rootPath() : volume; };
         auto *drives = dialog.findChild<QComboBox *>("Drive1");
-        QCOMPARE(drives->currentData().toString(), QStorageInfo(QDir::currentPath()).rootPath());
-        QCOMPARE(drives->itemData(0).toString(), QStorageInfo::root().rootPath());
+        QVERIFY(drives->count() >= 1);
+        QCOMPARE(drives->currentData().toString(), orRoot(QStorageInfo(QDir::currentPath()).rootPath()));
+        QCOMPARE(drives->itemData(0).toString(), orRoot(QStorageInfo::root().rootPath()));
         // The directory list: its parents down from the root, itself, then "sub".
         auto *folders = dialog.findChild<QListWidget *>("Dir1");
         QCOMPARE(folders->item(0)->text(), QDir::toNativeSeparators(QDir::rootPath()));
@@ -452,13 +455,14 @@ private slots:
         auto *drives = dialog.findChild<QComboBox *>("Drive1");
         auto *files = dialog.findChild<QListWidget *>("File1");
         const int before = drives->currentIndex();
+        QVERIFY(before >= 0); // the current drive is always listed
         // A removable drive whose medium was taken out after the list was made.
-        drives->addItem(QStringLiteral("gone"), folder.Path("no-such-volume"));
         QString message;
         AnswerNextModal([&](QWidget *modal) {
             message = qobject_cast<QMessageBox *>(modal)->text();
             qobject_cast<QDialog *>(modal)->accept();
         });
+        drives->addItem(QStringLiteral("gone"), folder.Path("no-such-volume"));
         drives->setCurrentIndex(drives->count() - 1);
         QVERIFY2(message.contains(QStringLiteral("no-such-volume")), qPrintable(message));
         QCOMPARE(drives->currentIndex(), before);

@@ -109,7 +109,9 @@ PictureDialog::PictureDialog(GameState &state, QWidget *parent)
 
 void PictureDialog::FillDrives()
 {
-    const QString current = QStorageInfo(QDir::currentPath()).rootPath();
+    QString current = QStorageInfo(QDir::currentPath()).rootPath();
+    if (current.isEmpty())
+        current = QDir::rootPath();
     for (const QStorageInfo &volume : Volumes()) {
         QString text = Native(volume.rootPath());
         if (!volume.name().isEmpty() && volume.name() != volume.rootPath())
@@ -117,6 +119,11 @@ void PictureDialog::FillDrives()
         drives_->addItem(text, volume.rootPath());
         if (volume.rootPath() == current)
             driveIndex_ = drives_->count() - 1;
+    }
+    // Where the system tells of no volumes (a container, a chroot), the current one still shows.
+    if (driveIndex_ < 0) {
+        drives_->insertItem(0, Native(current), current);
+        driveIndex_ = 0;
     }
     drives_->setCurrentIndex(driveIndex_);
 }
