@@ -46,14 +46,13 @@ void ExpectWindow(QWidget *dialog, const char *name, const QString &caption, int
 }
 
 // Walks the focus chain with Tab from the control that has the focus.
-QStringList TabWalk(QWidget *dialog, int steps)
+QStringList TabWalk(int steps)
 {
     QStringList names;
     for (int i = 0; i < steps; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         names << QApplication::focusWidget()->objectName();
     }
-    Q_UNUSED(dialog);
     return names;
 }
 
@@ -191,7 +190,7 @@ private slots:
             QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))->text(), texts[i]);
         }
         QCOMPARE(FocusName(), QStringLiteral("Command1"));
-        QCOMPARE(TabWalk(&dialog, 6), (QStringList{"Command2", "Text1", "Text2", "Text3", "Text4", "Command1"}));
+        QCOMPARE(TabWalk(6), (QStringList{"Command2", "Text1", "Text2", "Text3", "Text4", "Command1"}));
         const std::pair<Qt::Key, const char *> accessKeys[] = {
             {Qt::Key_L, "Text1"}, {Qt::Key_T, "Text2"}, {Qt::Key_B, "Text3"}, {Qt::Key_V, "Text4"}};
         for (const auto &[key, box] : accessKeys) {
@@ -288,7 +287,7 @@ private slots:
         QCOMPARE(dialog.findChild<QLabel *>("Label1")->text(), QStringLiteral("ファイル名(&N&ﾅ)"));
         QCOMPARE(dialog.findChild<QLineEdit *>("Text1")->text(), QString());
         QCOMPARE(FocusName(), QStringLiteral("Command1"));
-        QCOMPARE(TabWalk(&dialog, 6), (QStringList{"Command2", "Drive1", "Dir1", "File1", "Text1", "Command1"}));
+        QCOMPARE(TabWalk(6), (QStringList{"Command2", "Drive1", "Dir1", "File1", "Text1", "Command1"}));
         QTest::keyClick(&dialog, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(FocusName(), QStringLiteral("Text1"));
         dialog.findChild<QWidget *>("Command1")->setFocus();
@@ -550,7 +549,7 @@ private slots:
                                {"Command2", 2400, 960, 1212, 492}});
         QCOMPARE(dialog.findChild<QLabel *>("Label1")->text(), QStringLiteral("よろしいですか？"));
         QCOMPARE(FocusName(), QStringLiteral("Command1"));
-        QCOMPARE(TabWalk(&dialog, 2), (QStringList{"Command2", "Command1"}));
+        QCOMPARE(TabWalk(2), (QStringList{"Command2", "Command1"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
         for (int slot = 1; slot <= 5; ++slot) {
@@ -582,7 +581,7 @@ private slots:
         QCOMPARE(dialog.findChild<QLineEdit *>("Text1")->text(), QString());
 
         QCOMPARE(FocusName(), QStringLiteral("Text1"));
-        QCOMPARE(TabWalk(&dialog, 3), (QStringList{"Command1", "Command2", "Text1"}));
+        QCOMPARE(TabWalk(3), (QStringList{"Command1", "Command2", "Text1"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(&dialog, Qt::Key_N, Qt::AltModifier); // the access key of 名前
         QCOMPARE(FocusName(), QStringLiteral("Text1"));
