@@ -10,7 +10,6 @@ ImageControl::ImageControl(const char *objectName, int index, QWidget *parent) :
 {
     setObjectName(QString::fromLatin1(objectName));
     setProperty("index", index);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void ImageControl::SetPicture(const QPixmap &picture)

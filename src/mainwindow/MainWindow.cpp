@@ -142,9 +142,8 @@ void MainWindow::ApplyTileGeometry(int tile)
 {
     const QPoint origin = boxOrigin_[tile];
     tileBoxes_[tile]->setGeometry(TwipsRectToPixels(origin.x(), origin.y(), boxSide_[tile], boxSide_[tile]));
-    const QRect image = TwipsRectToPixels(origin, pieceOffset_[tile].x(), pieceOffset_[tile].y(),
-                                          imageSpan_[tile], imageSpan_[tile]);
-    tileImages_[tile]->move(image.topLeft());
+    // The image's size is the shared picture's; only its corner follows the box.
+    tileImages_[tile]->move(TwipsRectToPixels(origin, pieceOffset_[tile].x(), pieceOffset_[tile].y(), 0, 0).topLeft());
 }
 
 void MainWindow::SetTileBoxVisible(int tile, bool visible)
@@ -196,9 +195,11 @@ void MainWindow::LayoutBoard()
                                 picturePixels));
     clockLabel_->move(TwipsRectToPixels(ClockLabelLeft(state_), ClockLabelTop(state_), 0, 0).topLeft());
 
+    // Each image is as large as the board and shifted so that only its own piece shows; the
+    // piece depends on the tile number alone, so the offset is known before any box is placed.
     for (int tile = 0; tile < cells; ++tile) {
-        imageSpan_[tile] = span;
         tileImages_[tile]->resize(picturePixels);
+        pieceOffset_[tile] = QPoint(PieceLeft(state_, tile), PieceTop(state_, tile));
         boxSide_[tile] = block;
     }
     for (int cell = 1; cell <= cells; ++cell)
@@ -224,11 +225,8 @@ void MainWindow::LayoutBoard()
     }
     preview_->SetPicture(picture);
 
-    for (int tile = 0; tile < cells; ++tile) {
+    for (int tile = 0; tile < cells; ++tile)
         tileImages_[tile]->SetPicture(picture);
-        pieceOffset_[tile] = QPoint(PieceLeft(state_, tile), PieceTop(state_, tile));
-        ApplyTileGeometry(tile);
-    }
     RebuildTilePos(state_);
 }
 

@@ -61,7 +61,6 @@ private:
     std::array<QPoint, kTileBoxCount> boxOrigin_{};
     std::array<int, kTileBoxCount> boxSide_{};
     std::array<QPoint, kTileBoxCount> pieceOffset_{};
-    std::array<int, kTileBoxCount> imageSpan_{};
 };
 
 } // namespace surabe

@@ -17,7 +17,6 @@ TwipsDialog::TwipsDialog(QWidget *parent, const char *objectName, const QString 
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     PaintColours(this, background, palette().color(QPalette::WindowText));
     const QRect client = TwipsRectToPixels(area.left, area.top, area.width, area.height);
