@@ -154,6 +154,12 @@ private slots:
         QTest::newRow("40000") << "40000" << 99999;
         QTest::newRow("-32769") << "-32769" << 99999;
         QTest::newRow("1e999") << "1e999" << 99999;
+        QTest::newRow("-1e999") << "-1e999" << 99999;
+        QTest::newRow("1e-400 underflows to 0") << "1e-400" << 0;
+        QTest::newRow("full-width 1e-400") << "１ｅ－４００" << 0;
+        QTest::newRow("-0.000001e-320") << "-0.000001e-320" << 0;
+        QTest::newRow("0.0001e400 overflows") << "0.0001e400" << 99999;
+        QTest::newRow("long fraction of zeros") << QString("0." + QString(400, u'0') + "1") << 0;
     }
 
     void numberReaderTakesTheLeadingNumberAndRoundsHalfToEven()

@@ -1,6 +1,7 @@
 // Reading a setting typed into a text box: the number at the start of the text, rounded half to even.
 #include "NumberReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -21,6 +22,42 @@ char AsciiOf(QChar c)
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The power of ten of the first significant digit of a well-formed number ("123" gives 2,
+// "0.05e-3" gives -5), saturated far beyond what a double holds. A number out of a double's
+// range overflowed when this is positive and underflowed when it is negative.
+long long DecimalMagnitude(const std::string &number)
+{
+    constexpr long long kFar = 1'000'000;
+    std::size_t pos = number[0] == '-' ? 1 : 0;
+    long long magnitude = -1;
+    bool significant = false;
+    for (; pos < number.size() && IsDigit(number[pos]); ++pos) {
+        significant = significant || number[pos] != '0';
+        if (significant && magnitude < kFar)
+            ++magnitude;
+    }
+    if (pos < number.size() && number[pos] == '.') {
+        for (++pos; pos < number.size() && IsDigit(number[pos]); ++pos) {
+            if (significant)
+                continue;
+            significant = number[pos] != '0';
+            if (!significant && magnitude > -kFar)
+                --magnitude;
+        }
+    }
+    if (pos < number.size() && (number[pos] == 'e' || number[pos] == 'E')) {
+        ++pos;
+        const bool negativeExponent = pos < number.size() && number[pos] == '-';
+        if (pos < number.size() && (number[pos] == '+' || number[pos] == '-'))
+            ++pos;
+        long long exponent = 0;
+        for (; pos < number.size() && IsDigit(number[pos]); ++pos)
+            exponent = std::min(kFar, exponent * 10 + (number[pos] - '0'));
+        magnitude += negativeExponent ? -exponent : exponent;
+    }
+    return magnitude;
+}
 
 } // namespace
 
@@ -73,8 +110,13 @@ double ReadLeadingNumber(const QString &text)
         number.erase(0, 1); // from_chars takes no plus sign
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range)
-        return number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+    if (error == std::errc::result_out_of_range) {
+        // Too small for a double reads as zero, as strtod has it; only too large is refused later.
+        const bool negative = number[0] == '-';
+        if (DecimalMagnitude(number) < 0)
+            return negative ? -0.0 : 0.0;
+        return negative ? -HUGE_VAL : HUGE_VAL;
+    }
     return error == std::errc() ? value : 0.0;
 }
 
