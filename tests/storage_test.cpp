@@ -155,6 +155,7 @@ private slots:
         QTest::newRow("outside 16 bits") << QByteArray("32768\r\n2\r\n3\r\n4\r\n5\r\na\r\nb\r\nc\r\nd\r\ne\r\n-32769\r\n0\r\n0\r\n4\r\n") << 2 << 29999 << 4;
         QTest::newRow("invalid code page 932") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\"\x81\x20\"\r\n\"\x80\"\r\nc\r\nd\r\ne\r\n600\r\n0\r\n0\r\n2\r\n") << 2 << 1 << 2;
         QTest::newRow("line break inside quotes") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\"a\r\nb\"\r\nc\r\nd\r\ne\r\nf\r\n600\r\n0\r\n0\r\n2\r\n") << 1 << 1 << 2;
+        QTest::newRow("bare name holding a quote") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\ne\"\r\nb\r\nc\r\nd\r\ne\r\n600\r\n0\r\n0\r\n2\r\n") << 1 << 1 << 2;
         QTest::newRow("quote never closes") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n\"a\r\n") << 9 << 1 << int(kDefaultLevel);
         QTest::newRow("huge") << QByteArray(8 << 20, ' ') + "1" << 14 << 29999 << int(kDefaultLevel);
     }

@@ -93,8 +93,10 @@ std::optional<std::string> ReadName(const Field &field)
 {
     if (!field.complete)
         return std::nullopt;
+    // A name the writer could not carry back (a double quote in a bare value, a line break)
+    // is as broken as bad bytes: what is read must be what the next exit writes.
     const std::optional<QString> text = DecodeCp932(field.bytes);
-    if (!text || text->contains(u'\r') || text->contains(u'\n'))
+    if (!text || !WhyNameDoesNotFit(*text).isEmpty())
         return std::nullopt;
     return text->toStdString();
 }
@@ -103,13 +105,19 @@ std::optional<std::string> ReadName(const Field &field)
 
 LoadReport LoadSettings(GameState &state, const QString &path)
 {
-    LoadReport report;
     QByteArray data;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (opened)
         data = file.read(kMostBytesRead);
-        report.fileRead = true;
-    }
+    LoadReport report = ReadSettings(state, data);
+    report.fileRead = opened;
+    return report;
+}
+
+LoadReport ReadSettings(GameState &state, const QByteArray &data)
+{
+    LoadReport report;
     const std::vector<Field> fields = SplitValues(data);
     auto field = [&](int index) -> const Field * {
         return index < static_cast<int>(fields.size()) ? &fields[index] : nullptr;
@@ -138,7 +146,7 @@ LoadReport LoadSettings(GameState &state, const QString &path)
     return report;
 }
 
-SaveResult SaveSettings(const GameState &state, const QString &path)
+QByteArray SettingsBytes(const GameState &state)
 {
     QByteArray data;
     auto numberLine = [&](Int16 value) { data += QByteArray::fromStdString(DecimalText(value)) + "\r\n"; };
@@ -155,6 +163,12 @@ SaveResult SaveSettings(const GameState &state, const QString &path)
     numberLine(state.LeftMargin);
     numberLine(state.TopMargin);
     numberLine(state.Level);
+    return data;
+}
+
+SaveResult SaveSettings(const GameState &state, const QString &path)
+{
+    const QByteArray data = SettingsBytes(state);
 
     // Unbuffered, so that a write cut short (a full disk) shows in its count: a buffered
     // QSaveFile can report success for a partial flush and put the truncated file in place.

@@ -26,6 +26,12 @@ struct LoadReport {
 // break) takes its default. Never fails.
 LoadReport LoadSettings(GameState &state, const QString &path = QString::fromLatin1(kSettingsFileName));
 
+// The same, from the file's bytes.
+LoadReport ReadSettings(GameState &state, const QByteArray &data);
+
+// What SaveSettings writes.
+QByteArray SettingsBytes(const GameState &state);
+
 struct SaveResult {
     bool saved = false;
     QString error; // the system's reason when not saved
