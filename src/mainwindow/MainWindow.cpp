@@ -75,7 +75,7 @@ MainWindow::MainWindow(GameState &state, RandomSource *random, QWidget *parent)
 
 void MainWindow::BuildMenus()
 {
-    auto action = [this](QWidget *owner, const char *name, const QString &caption) {
+    auto action = [](QWidget *owner, const char *name, const QString &caption) {
         auto *item = new QAction(caption, owner);
         item->setObjectName(QString::fromLatin1(name));
         owner->addAction(item);
