@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, playing and testing Surabe need, only those missing.
+# With --checks, also what the fuzzers and the memory checks of CI need.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
     desktop-file-utils appstream     # install checks of the desktop entry and metainfo
     dpkg-dev file fakeroot           # the .deb package
 )
+if [[ "${1:-}" == --checks ]]; then
+    packages+=(clang libclang-rt-dev valgrind)  # libFuzzer with the sanitizers; memcheck
+fi
 
 missing=()
 for package in "${packages[@]}"; do
