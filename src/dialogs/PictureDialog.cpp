@@ -1,6 +1,8 @@
 // Form3: browse drives and directories and pick the ".bmp" picture of the next game.
 #include "PictureDialog.h"
 
+#include "Drives.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
@@ -9,30 +11,13 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStorageInfo>
 
-#include <algorithm>
 
 namespace surabe {
 
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-
-// The mounted volumes, the one holding the system root first; on Windows the drive letters.
-QList<QStorageInfo> Volumes()
-{
-    QList<QStorageInfo> volumes;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady())
-            volumes << volume;
-    const QString root = QStorageInfo::root().rootPath();
-    std::stable_sort(volumes.begin(), volumes.end(), [&root](const QStorageInfo &a, const QStorageInfo &b) {
-        const bool aRoot = a.rootPath() == root, bRoot = b.rootPath() == root;
-        return aRoot != bRoot ? aRoot : a.rootPath() < b.rootPath();
-    });
-    return volumes;
-}
 
 QString Native(const QString &path)
 {
@@ -109,22 +94,15 @@ PictureDialog::PictureDialog(GameState &state, QWidget *parent)
 
 void PictureDialog::FillDrives()
 {
-    QString current = QStorageInfo(QDir::currentPath()).rootPath();
-    if (current.isEmpty())
-        current = QDir::rootPath();
-    for (const QStorageInfo &volume : Volumes()) {
-        QString text = Native(volume.rootPath());
-        if (!volume.name().isEmpty() && volume.name() != volume.rootPath())
-            text += QStringLiteral(" [%1]").arg(volume.name());
-        drives_->addItem(text, volume.rootPath());
-        if (volume.rootPath() == current)
-            driveIndex_ = drives_->count() - 1;
+    const QList<Drive> drives = Drives();
+    for (const Drive &drive : drives) {
+        QString text = Native(drive.rootPath);
+        if (!drive.name.isEmpty())
+            text += QStringLiteral(" [%1]").arg(drive.name);
+        drives_->addItem(text, drive.rootPath);
     }
-    // Where the system tells of no volumes (a container, a chroot), the current one still shows.
-    if (driveIndex_ < 0) {
-        drives_->insertItem(0, Native(current), current);
-        driveIndex_ = 0;
-    }
+    // The root stands first, and it holds every path: there is always a current drive.
+    driveIndex_ = int(qMax(qsizetype(0), DriveHolding(drives, QDir::currentPath())));
     drives_->setCurrentIndex(driveIndex_);
 }
 
