@@ -10,7 +10,8 @@ packages=(
     fonts-noto-cjk                   # the default font must show Japanese
     xvfb xdotool x11-utils x11-apps  # real-window tests (xdpyinfo, xwd)
     desktop-file-utils appstream     # install checks of the desktop entry and metainfo
-    dpkg-dev file fakeroot           # the .deb package
+    dpkg-dev file fakeroot lintian   # the .deb package and Debian's checker of it
+    man-db groff-base                # the manual pages' own check
 )
 if [[ "${1:-}" == --checks ]]; then
     packages+=(clang libclang-rt-dev valgrind)  # libFuzzer with the sanitizers; memcheck
