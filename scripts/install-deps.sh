@@ -9,6 +9,7 @@ packages=(
     libgtest-dev                     # engine tests
     fonts-noto-cjk                   # the default font must show Japanese
     xvfb xdotool x11-utils x11-apps  # real-window tests (xdpyinfo, xwd)
+    weston qt6-wayland               # the Wayland start-up test, in a headless compositor
     desktop-file-utils appstream     # install checks of the desktop entry and metainfo
     dpkg-dev file fakeroot lintian   # the .deb package and Debian's checker of it
     man-db groff-base                # the manual pages' own check

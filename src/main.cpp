@@ -7,6 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Wayland has the window name its desktop entry, for the entry's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.surabe.Surabe"));
     surabe::GameState state;
     surabe::MainWindow window(state);
     QObject::connect(&window, &surabe::MainWindow::exitChosen, &app, &QApplication::quit);
