@@ -421,7 +421,6 @@ TEST(Geometry, CellRuleAndSaturationAtTheEdgeOfTheRange)
     state.BlockSize = -20000;
     state.LeftMargin = -30000;
     EXPECT_EQ(CellLeft(state, 7), -32768);
-    EXPECT_EQ(PieceLeft(state, 6), 32767);
 }
 
 TEST(Geometry, FractionsOfABlockAreTruncated)

@@ -17,6 +17,10 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <cmath>
+#include <cstring>
+#include <deque>
+
 namespace surabe {
 
 using fakes::ScriptedRandom;
@@ -207,15 +211,21 @@ private slots:
         QTest::addColumn<int>("block");
         QTest::addColumn<int>("margin");
         for (int level = 1; level <= 5; ++level) {
-            for (int block : {600, 700}) {
+            for (int block : {600, 613, 700, 1200}) {
                 const QByteArray name = QByteArray::number(level + 2) + "x" + QByteArray::number(level + 2) + " B=" +
                                         QByteArray::number(block);
                 QTest::newRow(name.constData()) << level << block << 120;
             }
         }
+        QTest::newRow("4x4 B=613 margin 97") << 2 << 613 << 97;
         QTest::newRow("5x5 B=613 margin 97") << 3 << 613 << 97;
+        QTest::newRow("7x7 B=700 margin 600") << 5 << 700 << 600;
     }
 
+    // Run at display scales 1, 1.25, 1.5, 1.75, 2 and 2.5 (QT_SCALE_FACTOR): no line inside the
+    // board differs from the preview. Only where the scale puts an outer edge of the board or of
+    // the preview inside a device pixel may that edge's one-pixel band differ: that pixel is
+    // shared with what lies beyond the edge.
     void solvedBoardShowsThePreviewPixelForPixel()
     {
         QFETCH(int, level);
@@ -224,6 +234,16 @@ private slots:
         Game game(SettingsBytes(level, block, margin, margin, 0));
         game.Choose("GAMES");
         const int n = level + 2;
+        // A board larger than the window is cut off at its edge; here the window grows to show it all.
+        const QRect board(game.Box(0)->pos(), game.Preview()->size());
+        const QRect preview = game.Preview()->geometry();
+        const QRect both = board | preview;
+        if (!game.Client()->rect().contains(both)) {
+            game.window->setMinimumSize(0, 0);
+            game.window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            game.window->resize(both.right() + 20, both.bottom() + 20 + game.window->menuBar()->height());
+            QTRY_VERIFY(game.Client()->rect().contains(both));
+        }
         // The board starts solved; a move away and back ends the game and shows the last tile.
         game.ClickCell(n * n - 1);
         game.ClickCell(n * n);
@@ -231,20 +251,86 @@ private slots:
         QCOMPARE(game.VisibleBoxes(), n * n);
 
         const QImage shot = game.Client()->grab().toImage();
-        const qreal ratio = shot.devicePixelRatio();
-        if (qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2)
-            QCOMPARE(ratio, 2.0); // the high-density run really paints at twice the pixels
-        const QRect board = TwipsRectToPixels(margin, margin, n * block, n * block);
-        const QRect preview(game.Preview()->pos(), board.size());
-        auto device = [ratio](const QRect &r) {
-            return QRect((r.topLeft() * ratio), r.size() * ratio);
+        const qreal scale = shot.devicePixelRatio();
+        const qreal expectedScale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                        : 1.0;
+        QVERIFY2(qAbs(scale - expectedScale) < 1e-3, qPrintable(QString::number(scale))); // the run really paints at that scale
+        auto edge = [scale](int logical) { return qRound(logical * scale); };
+        auto inside = [scale](int logical) { return !qFuzzyIsNull(logical * scale - std::round(logical * scale)); };
+        auto device = [&edge](const QRect &r) {
+            return QRect(QPoint(edge(r.left()), edge(r.top())), QPoint(edge(r.left() + r.width()) - 1,
+                                                                       edge(r.top() + r.height()) - 1));
         };
-        const QImage boardPixels = shot.copy(device(board));
-        const QImage previewPixels = shot.copy(device(preview));
-        QCOMPARE(boardPixels.size(), previewPixels.size());
-        QVERIFY(boardPixels == previewPixels);
+        const QRect boardPixels = device(board);
+        const QRect previewPixels = device(preview);
+        QVERIFY(qAbs(boardPixels.width() - previewPixels.width()) <= 1);
+        // The band of each edge that falls inside a pixel, on the board or on the preview.
+        const QMargins band(inside(board.left()) || inside(preview.left()), inside(board.top()) || inside(preview.top()),
+                            inside(board.left() + board.width()) || inside(preview.left() + preview.width()),
+                            inside(board.top() + board.height()) || inside(preview.top() + preview.height()));
+        const QSize common = boardPixels.size().boundedTo(previewPixels.size());
+        const QRect compared = QRect(QPoint(0, 0), common).marginsRemoved(band);
+        const QImage boardImage = shot.copy(boardPixels).copy(compared);
+        const QImage previewImage = shot.copy(previewPixels).copy(compared);
+        for (int y = 0; y < compared.height(); ++y)
+            QVERIFY2(memcmp(boardImage.constScanLine(y), previewImage.constScanLine(y), size_t(compared.width()) * 4) == 0,
+                     qPrintable(QStringLiteral("row %1 of the board differs from the preview").arg(y + compared.top())));
         // And the preview really holds the picture, not an empty area.
-        QVERIFY(previewPixels.pixel(0, 0) != previewPixels.pixel(previewPixels.width() / 2, previewPixels.height() / 2));
+        QVERIFY(previewImage.pixel(0, 0) != previewImage.pixel(previewImage.width() / 2, previewImage.height() / 2));
+    }
+
+    // Whatever the block size and margins, a tile's image covers its whole box in every cell the
+    // tile can stand in, and shows there exactly the preview's piece of that tile.
+    void everyTileShowsItsOwnPieceInEveryCell_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("margin");
+        for (int level = 1; level <= 5; ++level)
+            for (int block : {600, 613, 700, 1200})
+                for (int margin : {97, 120, 600})
+                    QTest::newRow(QByteArray::number(level + 2) + "x" + QByteArray::number(level + 2) + " B=" +
+                                  QByteArray::number(block) + " margins " + QByteArray::number(margin))
+                        << level << block << margin;
+    }
+
+    void everyTileShowsItsOwnPieceInEveryCell()
+    {
+        QFETCH(int, level);
+        QFETCH(int, block);
+        QFETCH(int, margin);
+        const int n = level + 2;
+        std::deque<float> draws;
+        quint32 seed = 12345;
+        for (int i = 0; i < 250 * n * n; ++i)
+            draws.push_back(float((seed = seed * 1664525u + 1013904223u) >> 8) / float(1 << 24));
+        Game game(SettingsBytes(level, block, margin, margin), ScriptedRandom(draws));
+        game.Choose("GAMES");
+        int shuffled = 0;
+        for (int cell = 1; cell <= n * n; ++cell)
+            shuffled += game.state.Board[cell] != cell - 1;
+        QVERIFY(shuffled > n * n / 2);
+
+        auto pixels = [](QWidget *widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        const QImage preview = pixels(game.Preview());
+        const int side = game.Box(0)->width();
+        QCOMPARE(preview.size(), QSize(n * side, n * side));
+        auto piece = [&](int tile) { return preview.copy(tile % n * side, tile / n * side, side, side); };
+        // On the shuffled board, as the player sees it.
+        for (int tile = 0; tile < n * n - 1; ++tile) {
+            const QImage shown = pixels(game.Box(tile));
+            QVERIFY2(shown == piece(tile), qPrintable(QStringLiteral("tile %1 in cell %2").arg(tile).arg(game.state.TilePos[tile])));
+        }
+        // And in every other cell: the same box, the same piece, the image over all of it.
+        const int tile = n + 1; // second column, second row: its piece is inside the picture
+        for (int cell = 1; cell <= n * n; ++cell) {
+            game.window->PlaceTileBox(tile, cell);
+            QWidget *box = game.Box(tile);
+            QCOMPARE(box->size(), QSize(side, side));
+            QVERIFY(game.Image(tile)->geometry().contains(box->rect()));
+            QVERIFY2(pixels(box) == piece(tile), qPrintable(QStringLiteral("cell %1").arg(cell)));
+        }
     }
 
     void playsAWholeGameWithTheMouseAndRecordsTheTime()

@@ -1,4 +1,4 @@
-// Twip positions of the board's parts: cells, the preview, the clock label, parked boxes, pieces.
+// Twip positions of the board's parts: the preview, the clock label, parked boxes.
 #include "BoardGeometry.h"
 
 namespace surabe {
@@ -36,16 +36,6 @@ Int16 ParkedLeft(const GameState &state)
 Int16 ParkedTop(const GameState &state)
 {
     return state.TopMargin;
-}
-
-Int16 PieceLeft(const GameState &state, int tile)
-{
-    return Sub16(0, Mul16(static_cast<Int16>(tile % state.BoardSize), state.BlockSize));
-}
-
-Int16 PieceTop(const GameState &state, int tile)
-{
-    return Sub16(0, Mul16(static_cast<Int16>(tile / state.BoardSize), state.BlockSize));
 }
 
 void RebuildTilePos(GameState &state)

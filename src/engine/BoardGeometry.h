@@ -1,4 +1,4 @@
-// Twip positions of the board's parts: cells, the preview, the clock label, parked boxes, pieces.
+// Twip positions of the board's parts: the preview, the clock label, parked boxes.
 #pragma once
 
 #include "GameState.h"
@@ -12,10 +12,6 @@ Int16 ClockLabelLeft(const GameState &state); // five blocks right of the margin
 Int16 ClockLabelTop(const GameState &state);  // half a block below the board
 Int16 ParkedLeft(const GameState &state);     // where the boxes this size leaves idle wait
 Int16 ParkedTop(const GameState &state);
-
-// Offset of tile t's image inside its box, so that only the tile's own piece shows.
-Int16 PieceLeft(const GameState &state, int tile);
-Int16 PieceTop(const GameState &state, int tile);
 
 // TilePos(Board(c)) = c for every cell of the board.
 void RebuildTilePos(GameState &state);

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -203,18 +204,47 @@ DecodedPicture DecodePicture(const QString &path)
     return result;
 }
 
+namespace {
+
+// The board's size in device pixels. At a fractional scale the board's edge can fall inside a
+// device pixel: the picture covers that pixel too rather than leave it empty.
+QSize DevicePixels(QSize size, qreal devicePixelRatio)
+{
+    return QSize(int(std::ceil(size.width() * devicePixelRatio - 1e-6)),
+                 int(std::ceil(size.height() * devicePixelRatio - 1e-6)));
+}
+
+} // namespace
+
 QPixmap ScaleToBoard(const QImage &image, QSize size, qreal devicePixelRatio)
 {
-    const QSize devicePixels = size * devicePixelRatio;
-    QPixmap pixmap = QPixmap::fromImage(
-        image.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QSize devicePixels = DevicePixels(size, devicePixelRatio);
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
 
+BoardPictureCache::Picture BoardPictureCache::Get(const QString &path, int boardSize, QSize size,
+                                                  qreal devicePixelRatio)
+{
+    const QFileInfo file(path);
+    const Key key{file.absoluteFilePath(), file.size(), file.lastModified(), file.metadataChangeTime(), size,
+                  devicePixelRatio};
+    if (!pixmap_.isNull() && file.isFile() && key == key_)
+        return {pixmap_, QString()};
+
+    pixmap_ = QPixmap(); // the old picture is let go before the new one is decoded
+    DecodedPicture decoded = DecodePicture(path);
+    if (decoded.image.isNull())
+        return {NumberedBoard(boardSize, size, devicePixelRatio), decoded.problem};
+    pixmap_ = ScaleToBoard(decoded.image, size, devicePixelRatio);
+    key_ = key;
+    return {pixmap_, QString()};
+}
+
 QPixmap NumberedBoard(int boardSize, QSize size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size * devicePixelRatio);
+    QPixmap pixmap(DevicePixels(size, devicePixelRatio));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(QColor(64, 64, 64));
     if (boardSize <= 0)

@@ -14,6 +14,12 @@ public:
     // The picture is already scaled to the board's size; every image shares the same
     // pixmap and paints it unscaled, so the tiles and the preview show identical pixels.
     void SetPicture(const QPixmap &picture);
+
+    // Where this image's own piece stands in the picture and so in the image (the corner of
+    // the box that shows it), and where the board's corner stands in `container`, an ancestor;
+    // logical pixels. The preview is a board of its own, its piece at (0, 0).
+    void SetPiece(QPoint pieceCorner, const QWidget *container, QPoint boardCorner);
+
     int Index() const { return index_; }
 
 signals:
@@ -28,6 +34,9 @@ protected:
 private:
     int index_;
     QPixmap picture_;
+    QPoint pieceCorner_;
+    const QWidget *container_ = nullptr;
+    QPoint boardCorner_;
 };
 
 } // namespace surabe

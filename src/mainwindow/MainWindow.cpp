@@ -127,23 +127,21 @@ void MainWindow::ExitGame()
     emit exitChosen();
 }
 
+PixelGrid MainWindow::BoardGrid() const
+{
+    // A block so large that the board leaves the 16-bit range is cut to fit it, as the board's
+    // twips are; no picture is ever scaled beyond that.
+    const int n = state_.BoardSize;
+    const int span = BoardSpan(state_);
+    const int block = n > 0 && span < n * state_.BlockSize ? span / n : state_.BlockSize;
+    return PixelGrid(state_.LeftMargin, state_.TopMargin, block);
+}
+
 void MainWindow::PlaceTileBox(int tile, int cell)
 {
-    PlaceBoxInTwips(tile, CellLeft(state_, cell), CellTop(state_, cell));
-}
-
-void MainWindow::PlaceBoxInTwips(int tile, int left, int top)
-{
-    boxOrigin_[tile] = QPoint(left, top);
-    ApplyTileGeometry(tile);
-}
-
-void MainWindow::ApplyTileGeometry(int tile)
-{
-    const QPoint origin = boxOrigin_[tile];
-    tileBoxes_[tile]->setGeometry(TwipsRectToPixels(origin.x(), origin.y(), boxSide_[tile], boxSide_[tile]));
-    // The image's size is the shared picture's; only its corner follows the box.
-    tileImages_[tile]->move(TwipsRectToPixels(origin, pieceOffset_[tile].x(), pieceOffset_[tile].y(), 0, 0).topLeft());
+    // A move places a box by its cell alone; its size and its piece stay as the layout made them.
+    const int n = state_.BoardSize;
+    tileBoxes_[tile]->move(n > 0 ? BoardGrid().CellCorner((cell - 1) % n, (cell - 1) / n) : QPoint());
 }
 
 void MainWindow::SetTileBoxVisible(int tile, bool visible)
@@ -183,48 +181,42 @@ void MainWindow::LayoutBoard()
 {
     const int n = state_.BoardSize;
     const int cells = n * n;
-    const int block = state_.BlockSize;
-    const int span = BoardSpan(state_);
+    const PixelGrid grid = BoardGrid();
+    // The picture is scaled once to the board's extent on screen; the preview and every tile
+    // image take that size, so all of them show the very same pixels.
+    const QSize picturePixels = grid.Span(n);
 
-    // The board's own extent on screen. The picture is scaled once to it, and the preview
-    // and every tile image take that size, so all of them show the very same pixels.
-    const QRect board = TwipsRectToPixels(state_.LeftMargin, state_.TopMargin, span, span);
-    const QSize picturePixels = board.size();
-
-    preview_->setGeometry(QRect(TwipsRectToPixels(PreviewLeft(state_), PreviewTop(state_), span, span).topLeft(),
+    preview_->setGeometry(QRect(QPoint(TwipsToPixels(PreviewLeft(state_)), TwipsToPixels(PreviewTop(state_))),
                                 picturePixels));
-    clockLabel_->move(TwipsRectToPixels(ClockLabelLeft(state_), ClockLabelTop(state_), 0, 0).topLeft());
+    preview_->SetPiece(QPoint(0, 0), centralWidget(), preview_->pos());
+    clockLabel_->move(TwipsToPixels(ClockLabelLeft(state_)), TwipsToPixels(ClockLabelTop(state_)));
 
     // Each image is as large as the board and shifted so that only its own piece shows; the
-    // piece depends on the tile number alone, so the offset is known before any box is placed.
+    // piece depends on the tile number alone, so it is set before any box is placed.
     for (int tile = 0; tile < cells; ++tile) {
-        tileImages_[tile]->resize(picturePixels);
-        pieceOffset_[tile] = QPoint(PieceLeft(state_, tile), PieceTop(state_, tile));
-        boxSide_[tile] = block;
+        const QPoint piece(tile % n * grid.Side(), tile / n * grid.Side());
+        tileBoxes_[tile]->resize(grid.Side(), grid.Side());
+        tileImages_[tile]->setGeometry(QRect(-piece, picturePixels));
+        tileImages_[tile]->SetPiece(piece, centralWidget(), grid.Origin());
     }
     for (int cell = 1; cell <= cells; ++cell)
         PlaceTileBox(state_.Board[cell], cell);
     if (n != kMaxBoardSize) {
         for (int tile = cells; tile < kTileBoxCount; ++tile)
-            PlaceBoxInTwips(tile, ParkedLeft(state_), ParkedTop(state_));
+            tileBoxes_[tile]->move(TwipsToPixels(ParkedLeft(state_)), TwipsToPixels(ParkedTop(state_)));
     }
 
     QPixmap picture;
     if (!picturePixels.isEmpty()) {
-        const qreal ratio = devicePixelRatioF();
         const QString path = QString::fromStdString(state_.PictureFile);
-        const DecodedPicture decoded = DecodePicture(path);
-        if (decoded.image.isNull()) {
-            picture = NumberedBoard(n, picturePixels, ratio);
+        const BoardPictureCache::Picture shown = pictures_.Get(path, n, picturePixels, devicePixelRatioF());
+        picture = shown.pixmap;
+        if (!shown.problem.isEmpty())
             QMessageBox::warning(this, QStringLiteral("画像の読み込み"),
                                  QStringLiteral("画像ファイル「%1」を読み込めませんでした。\n%2\nタイルには番号を表示します。")
-                                     .arg(path, decoded.problem));
-        } else {
-            picture = ScaleToBoard(decoded.image, picturePixels, ratio);
-        }
+                                     .arg(path, shown.problem));
     }
     preview_->SetPicture(picture);
-
     for (int tile = 0; tile < cells; ++tile)
         tileImages_[tile]->SetPicture(picture);
     RebuildTilePos(state_);

@@ -1,14 +1,14 @@
 // Form1: the board, the preview, the clock and the menus; the screen the puzzle engine talks to.
 #pragma once
 
+#include "BoardPicture.h"
 #include "GameState.h"
 #include "PuzzleEngine.h"
 #include "RandomSource.h"
 #include "Screen.h"
+#include "Twips.h"
 
 #include <QMainWindow>
-#include <QPoint>
-#include <QSize>
 
 #include <array>
 
@@ -44,8 +44,7 @@ private:
     void BuildMenus();
     void Startup();
     void ExitGame();
-    void PlaceBoxInTwips(int tile, int left, int top);
-    void ApplyTileGeometry(int tile);
+    PixelGrid BoardGrid() const;
 
     GameState &state_;
     ClockSeededRandom clockRandom_;
@@ -56,11 +55,7 @@ private:
     ImageControl *preview_ = nullptr;                        // Image1
     QLabel *clockLabel_ = nullptr;                           // Label1
     QTimer *clockTimer_ = nullptr;                           // Timer1
-
-    // What was placed, in twips, so that a box that moves keeps its piece exactly aligned.
-    std::array<QPoint, kTileBoxCount> boxOrigin_{};
-    std::array<int, kTileBoxCount> boxSide_{};
-    std::array<QPoint, kTileBoxCount> pieceOffset_{};
+    BoardPictureCache pictures_;
 };
 
 } // namespace surabe

@@ -1,6 +1,8 @@
 // The one conversion from the design's twips (15 to a logical pixel) to widget pixels.
 #include "Twips.h"
 
+#include <limits>
+
 namespace surabe {
 
 int TwipsToPixels(int twips)
@@ -26,6 +28,24 @@ QRect TwipsRectToPixels(QPoint containerOrigin, int left, int top, int width, in
     const int pyEnd = TwipsToPixels(y0 + height);
     return QRect(px0 - TwipsToPixels(containerOrigin.x()), py0 - TwipsToPixels(containerOrigin.y()),
                  qMax(0, pxEnd - px0), qMax(0, pyEnd - py0));
+}
+
+PixelGrid::PixelGrid(int leftTwips, int topTwips, int blockTwips)
+    : origin_(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)), side_(qMax(0, TwipsToPixels(blockTwips)))
+{
+}
+
+QSize PixelGrid::Span(int cells) const
+{
+    return QSize(cells * side_, cells * side_);
+}
+
+QPoint PixelGrid::CellCorner(int column, int row) const
+{
+    // Like the twips of the cell rule, a corner stops at the ends of the 16-bit range.
+    const int least = TwipsToPixels(std::numeric_limits<qint16>::min());
+    const int most = TwipsToPixels(std::numeric_limits<qint16>::max());
+    return QPoint(qBound(least, origin_.x() + column * side_, most), qBound(least, origin_.y() + row * side_, most));
 }
 
 } // namespace surabe
