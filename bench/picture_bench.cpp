@@ -1,9 +1,11 @@
-// Measures a new 7×7 game with a 6000×4000 picture against a plain decode of that picture: time and peak memory.
+// Measures new 7×7 games with a 6000×4000 picture against a plain decode of that picture: the first game
+// with a picture, a repeated game with the unchanged picture, and the peak memory.
 #include "GameState.h"
 #include "MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
@@ -95,15 +97,31 @@ int main(int argc, char *argv[])
     QAction *newGame = window.findChild<QAction *>(QStringLiteral("GAMES"));
     const double baseline = PeakMegabytes();
 
-    // New game to the board on screen, first, so that the peak it reaches is its own.
-    qint64 bestGame = -1;
-    for (int run = 0; run < kRuns; ++run) {
+    // New game to the board on screen, first, so that the peak it reaches is its own. A first
+    // game reads the picture: the file's time is changed before each, as if it had been replaced.
+    auto timeGame = [&] {
         QElapsedTimer timer;
         timer.start();
         newGame->trigger();
         window.centralWidget()->repaint();
-        const qint64 elapsed = timer.nsecsElapsed();
-        bestGame = bestGame < 0 ? elapsed : std::min(bestGame, elapsed);
+        return timer.nsecsElapsed();
+    };
+    qint64 bestFirstGame = -1;
+    for (int run = 0; run < kRuns; ++run) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite) ||
+            !file.setFileTime(QDateTime::currentDateTime().addSecs(run + 1), QFileDevice::FileModificationTime)) {
+            std::fprintf(stderr, "cannot change the time of %s\n", qPrintable(path));
+            return 1;
+        }
+        file.close();
+        const qint64 elapsed = timeGame();
+        bestFirstGame = bestFirstGame < 0 ? elapsed : std::min(bestFirstGame, elapsed);
+    }
+    qint64 bestRepeatedGame = -1;
+    for (int run = 0; run < kRuns; ++run) {
+        const qint64 elapsed = timeGame();
+        bestRepeatedGame = bestRepeatedGame < 0 ? elapsed : std::min(bestRepeatedGame, elapsed);
     }
     const double gamePeak = PeakMegabytes() - baseline;
 
@@ -122,8 +140,10 @@ int main(int argc, char *argv[])
     const double decodedMegabytes = decodedBytes / (1024.0 * 1024.0);
     std::printf("picture:                       %d x %d, 24-bit BMP\n", kWidth, kHeight);
     std::printf("plain decode:                  %8.1f ms (best of %d)\n", bestDecode / 1e6, kRuns);
-    std::printf("new 7x7 game to board painted: %8.1f ms (best of %d)\n", bestGame / 1e6, kRuns);
-    std::printf("ratio:                         %8.2f (target <= 1.3)\n", double(bestGame) / double(bestDecode));
+    std::printf("first 7x7 game, board painted: %8.1f ms (best of %d)\n", bestFirstGame / 1e6, kRuns);
+    std::printf("  ratio to the decode:         %8.2f (target <= 1.3)\n", double(bestFirstGame) / double(bestDecode));
+    std::printf("repeated game, same picture:   %8.1f ms (best of %d)\n", bestRepeatedGame / 1e6, kRuns);
+    std::printf("  ratio to the decode:         %8.3f (target <= 0.1)\n", double(bestRepeatedGame) / double(bestDecode));
     std::printf("decoded picture:               %8.1f MB\n", decodedMegabytes);
     std::printf("peak memory of the new games:  %8.1f MB above the idle window (target <= %.1f MB)\n", gamePeak,
                 decodedMegabytes + 20);

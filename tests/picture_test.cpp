@@ -3,6 +3,7 @@
 #include "BoardPicture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,6 +154,54 @@ private slots:
             expected.setPixel(reached[i], index < fileColours.size() ? fileColours[index] : fileColours[0]);
         }
         QCOMPARE(shown, expected);
+    }
+
+    // The board's picture is made once while nothing it comes from changes.
+    void aPictureIsReadAgainOnlyWhenSomethingChanged()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("auto.bmp"));
+        auto write = [&path](const QByteArray &bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        };
+        auto colourOf = [](const QPixmap &pixmap) { return pixmap.toImage().pixel(0, 0); };
+        const QByteArray red = BitmapFile(2, 2, 24, kRgb, {}, QByteArray::fromHex("0000ff0000ff0000" "0000ff0000ff0000"));
+        const QByteArray blue = BitmapFile(2, 2, 24, kRgb, {}, QByteArray::fromHex("ff0000ff00000000" "ff0000ff00000000"));
+        BoardPictureCache cache;
+        write(red);
+        const BoardPictureCache::Picture first = cache.Get(path, 3, QSize(30, 30), 1.0);
+        QVERIFY(first.problem.isEmpty());
+        QCOMPARE(colourOf(first.pixmap), qRgb(255, 0, 0));
+
+        // The same file, board and scale: the very same pixmap, no decode.
+        QCOMPARE(cache.Get(path, 3, QSize(30, 30), 1.0).pixmap.cacheKey(), first.pixmap.cacheKey());
+        // Another board size or scale: made anew.
+        QCOMPARE(cache.Get(path, 4, QSize(40, 40), 1.0).pixmap.size(), QSize(40, 40));
+        QCOMPARE(cache.Get(path, 3, QSize(30, 30), 2.0).pixmap.size(), QSize(60, 60));
+
+        // The file replaced by another of the same size, even with its old modification time.
+        const QDateTime modified = QFileInfo(path).lastModified();
+        cache.Get(path, 3, QSize(30, 30), 1.0);
+        write(blue);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(colourOf(cache.Get(path, 3, QSize(30, 30), 1.0).pixmap), qRgb(0, 0, 255));
+
+        // A file that cannot be read is tried again at the next game.
+        write("not a picture");
+        QVERIFY(!cache.Get(path, 3, QSize(30, 30), 1.0).problem.isEmpty());
+        write(red);
+        const BoardPictureCache::Picture mended = cache.Get(path, 3, QSize(30, 30), 1.0);
+        QVERIFY(mended.problem.isEmpty());
+        QCOMPARE(colourOf(mended.pixmap), qRgb(255, 0, 0));
+        // And a file that is gone is not shown from memory.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(cache.Get(path, 3, QSize(30, 30), 1.0).problem.contains(QStringLiteral("見つかりません")));
     }
 };
 
