@@ -354,6 +354,42 @@ private slots:
         QCOMPARE(QDir::currentPath(), before); // browsing never moves the current directory
     }
 
+    // Tabbing through the file list chooses nothing: a path typed by hand stays, and "O K" stores it.
+    void pictureDialogTabbingPastTheFilesKeepsATypedPath()
+    {
+        GameFolder folder;
+        SavePicture(folder.Path("a.bmp"));
+        SavePicture(folder.Path("b.bmp"));
+        GameState state;
+        state.PictureFile = "auto.bmp";
+        PictureDialog dialog(state);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *path = dialog.findChild<QLineEdit *>("Text1");
+        const QString typed = QDir::toNativeSeparators(folder.Path("elsewhere.bmp"));
+        path->setFocus();
+        TypeText(path, typed);
+        dialog.findChild<QWidget *>("Dir1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("File1"));
+        QCOMPARE(path->text(), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("Text1"));
+        QCOMPARE(path->text(), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QString::fromStdString(state.PictureFile), typed);
+
+        // The arrow keys in the list do choose.
+        PictureDialog again(state);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        again.findChild<QWidget *>("Dir1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY2(again.findChild<QLineEdit *>("Text1")->text().endsWith(QStringLiteral(".bmp")),
+                 qPrintable(again.findChild<QLineEdit *>("Text1")->text()));
+    }
+
     void pictureDialogJoinsARootWithoutADoubleSeparator()
     {
         GameState state;
@@ -595,6 +631,26 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         PressKana(&dialog, u'ﾅ', Qt::AltModifier); // and its kana key
         QCOMPARE(FocusName(), QStringLiteral("Text1"));
+    }
+
+    // A name is drawn as typed: markup in it is text, not formatting.
+    void namesAreShownAsTypedNotAsMarkup()
+    {
+        GameState state;
+        const char *names[] = {"<b>Bold</b>", "<i>x</i> &amp; y", "A&B", "<img src=x>", "ﾀﾛｳ"};
+        for (int slot = 1; slot <= 5; ++slot) {
+            state.BestTime[slot] = Int16(10 * slot);
+            state.BestName[slot] = names[slot - 1];
+        }
+        BestTimesDialog dialog(state);
+        for (int slot = 1; slot <= 5; ++slot) {
+            auto *label = dialog.findChild<QLabel *>(QStringLiteral("Label%1").arg(slot + 10));
+            const QString name = QString::fromUtf8(names[slot - 1]);
+            QCOMPARE(label->text(), name);
+            // Drawn as markup, "<b>Bold</b>" would take the room of a bold "Bold" only.
+            const int written = label->fontMetrics().horizontalAdvance(name);
+            QVERIFY2(label->sizeHint().width() >= written, qPrintable(name));
+        }
     }
 
     void bestTimeEntryCourseTextForEveryBoardSize()

@@ -32,6 +32,7 @@ BestTimeEntryDialog::BestTimeEntryDialog(GameState &state, QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &BestTimeEntryDialog::StoreRecord);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    course->setTextFormat(Qt::PlainText);
     course->setText(QString::fromStdString(CourseText(state_.BoardSize, state_.ElapsedSec)));
     name_->setFocus();
 }

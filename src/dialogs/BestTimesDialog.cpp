@@ -27,6 +27,9 @@ BestTimesDialog::BestTimesDialog(const GameState &state, QWidget *parent)
         labels[row] = label(row + 1, QString::fromStdString(LevelName(row + 3)));
         labels[5 + row] = label(row + 6, QString());
         labels[10 + row] = label(row + 11, QString());
+        // Times and names come from the file and the players: shown as written, never as markup.
+        labels[5 + row]->setTextFormat(Qt::PlainText);
+        labels[10 + row]->setTextFormat(Qt::PlainText);
     }
     QPushButton *back = MakeButton("Command1", QStringLiteral("戻る"));
     PlaceInTabOrder({

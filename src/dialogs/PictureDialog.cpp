@@ -87,7 +87,9 @@ PictureDialog::PictureDialog(GameState &state, QWidget *parent)
     OpenDirectory(QDir::currentPath());
     connect(drives_, &QComboBox::currentIndexChanged, this, &PictureDialog::DriveChosen);
     connect(folders_, &QListWidget::itemActivated, this, &PictureDialog::DirectoryActivated);
-    connect(files_, &QListWidget::currentItemChanged, this, &PictureDialog::FileSelected);
+    // Only a file the player chooses fills the path: a click, the arrow keys. Tabbing into the
+    // list makes its first file current without choosing it, and must not replace a typed path.
+    connect(files_, &QListWidget::itemSelectionChanged, this, &PictureDialog::FileSelected);
     connect(files_, &QListWidget::itemClicked, this, &PictureDialog::FileSelected);
     ok->setFocus();
 }
@@ -167,8 +169,9 @@ bool PictureDialog::OpenDirectory(const QString &path)
 
 void PictureDialog::FileSelected()
 {
-    if (QListWidgetItem *item = files_->currentItem())
-        path_->setText(JoinPath(directory_, item->text()));
+    const QList<QListWidgetItem *> chosen = files_->selectedItems();
+    if (!chosen.isEmpty())
+        path_->setText(JoinPath(directory_, chosen.first()->text()));
 }
 
 void PictureDialog::StorePicture()
