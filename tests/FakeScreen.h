@@ -8,6 +8,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,9 +32,12 @@ public:
     void SetClockEnabled(bool enabled) override { clockEnabled = enabled; }
 
     // Does what the real layout does to the model: places every box and rebuilds TilePos.
+    // `duringLayout` stands for events that a message box of the layout lets through.
     void LayoutBoard() override
     {
         ++layouts;
+        if (duringLayout)
+            duringLayout();
         const int cells = state_.BoardSize * state_.BoardSize;
         for (int cell = 1; cell <= cells; ++cell)
             boxPosition[state_.Board[cell]] = {CellLeft(state_, cell), CellTop(state_, cell)};
@@ -64,6 +68,7 @@ public:
     std::string clockText;
     int layouts = 0;
     int entryDialogs = 0;
+    std::function<void()> duringLayout;
 
 private:
     GameState &state_;

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -14,6 +18,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace surabe::testsupport {
 
@@ -84,10 +89,22 @@ T *FindIndexed(QObject *root, const char *name, int index)
     return nullptr;
 }
 
+namespace detail {
+
+// How many modal windows tests have asked to answer and are still waiting for.
+inline int &AwaitedModals()
+{
+    static int awaited = 0;
+    return awaited;
+}
+
+} // namespace detail
+
 // Runs `answer` on the next modal window as soon as it is shown (call before the code that
 // opens it). The answer must close the window.
 inline void AnswerNextModal(std::function<void(QWidget *)> answer)
 {
+    ++detail::AwaitedModals();
     auto *poll = new QTimer(qApp);
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
@@ -96,9 +113,47 @@ inline void AnswerNextModal(std::function<void(QWidget *)> answer)
             return;
         poll->stop();
         poll->deleteLater();
+        --detail::AwaitedModals();
         answer(modal);
     });
     poll->start();
 }
+
+// A modal window that no test is waiting for would hold its test until the time limit: it
+// fails the test at once, saying what it showed, and is closed. A test that answers a window
+// with a timer of its own has a second to do so.
+inline void FailOnUnexpectedModals()
+{
+    auto *watch = new QTimer(qApp);
+    watch->setInterval(50);
+    auto seen = std::make_shared<QPointer<QWidget>>();
+    auto since = std::make_shared<QElapsedTimer>();
+    QObject::connect(watch, &QTimer::timeout, watch, [seen, since] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || detail::AwaitedModals() > 0) {
+            *seen = nullptr;
+            return;
+        }
+        if (*seen != modal) {
+            *seen = modal;
+            since->start();
+            return;
+        }
+        if (since->elapsed() < 1000)
+            return;
+        QString shown = modal->objectName() + QStringLiteral(" \"") + modal->windowTitle() + u'"';
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            shown += QStringLiteral(": ") + box->text();
+        *seen = nullptr;
+        QTest::qFail(qPrintable(QStringLiteral("an unexpected modal window: ") + shown), __FILE__, __LINE__);
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    watch->start();
+}
+
+Q_COREAPP_STARTUP_FUNCTION(FailOnUnexpectedModals)
 
 } // namespace surabe::testsupport

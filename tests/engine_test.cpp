@@ -326,6 +326,34 @@ TEST(NewGame, LevelOutsideOneToFiveAfterAGameKeepsTheBoardSize)
     EXPECT_EQ(state.ElapsedSec, 0);
 }
 
+TEST(NewGame, ClockTicksCannotReachAGameBeingSetUp)
+{
+    GameState state;
+    state.Level = 1;
+    FakeScreen screen(state);
+    ScriptedRandom random;
+    PuzzleEngine engine(state, screen, random);
+    engine.NewGame();
+    for (int tick = 0; tick < 3; ++tick)
+        engine.ClockTick();
+    ASSERT_EQ(screen.clockText, "時間： 3 秒");
+
+    // The picture's warning box runs an event loop inside the layout; the timer delivers
+    // ticks there only while it is enabled.
+    int ticksDelivered = 0;
+    screen.duringLayout = [&] {
+        if (screen.clockEnabled) {
+            ++ticksDelivered;
+            engine.ClockTick();
+        }
+    };
+    engine.NewGame();
+    EXPECT_EQ(ticksDelivered, 0);
+    EXPECT_EQ(state.ElapsedSec, 0);
+    EXPECT_EQ(screen.clockText, "時間： 3 秒"); // still the last game's time until the first tick
+    EXPECT_TRUE(screen.clockEnabled);
+}
+
 TEST(NewGame, AfterAFinishedGameTheLastTileIsHiddenAgain)
 {
     Table table(3, {0, 1, 2, 3, 4, 5, 6, 8, 7});

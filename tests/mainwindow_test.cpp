@@ -181,6 +181,50 @@ private slots:
         }
     }
 
+    // Twips to pixels, also left of and above the origin, where a tile image starts.
+    // A message box that no test answers fails its test at once instead of holding it.
+    void anUnexpectedModalWindowFailsTheTestAtOnce()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QEXPECT_FAIL("", "the unanswered window is itself the failure", Continue);
+        QMessageBox::warning(nullptr, QStringLiteral("unexpected"), QStringLiteral("nobody answers this"));
+        QVERIFY(clock.elapsed() < 10000);
+    }
+
+    void twipsBecomeTheNearestPixel_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        const QList<QPair<int, int>> cases{{0, 0},       {7, 0},       {8, 1},       {15, 1},     {22, 1},
+                                           {23, 2},      {600, 40},    {613, 41},    {-1, 0},     {-7, 0},
+                                           {-8, -1},     {-15, -1},    {-22, -1},    {-23, -2},   {-600, -40},
+                                           {-613, -41},  {-4291, -286}, {32767, 2184}, {-32768, -2185}};
+        for (const auto &[twips, pixels] : cases)
+            QTest::newRow(QByteArray::number(twips)) << twips << pixels;
+    }
+
+    void twipsBecomeTheNearestPixel()
+    {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(TwipsToPixels(twips), pixels);
+    }
+
+    // Cells on the pixel grid all have one size; a corner past the 16-bit range stops at its end.
+    void boardGridCellsAreEqualSquares()
+    {
+        const PixelGrid grid(97, -613, 613);
+        QCOMPARE(grid.Origin(), QPoint(6, -41));
+        QCOMPARE(grid.Side(), 41);
+        QCOMPARE(grid.Span(7), QSize(287, 287));
+        QCOMPARE(grid.CellCorner(0, 0), QPoint(6, -41));
+        QCOMPARE(grid.CellCorner(6, 2), QPoint(6 + 6 * 41, -41 + 2 * 41));
+        const PixelGrid far(32000, -32000, 4000);
+        QCOMPARE(far.CellCorner(6, 0), QPoint(TwipsToPixels(32767), TwipsToPixels(-32000)));
+        QCOMPARE(PixelGrid(120, 120, -600).Side(), 0); // no board for a negative block
+    }
+
     void layoutOfTheWorkedExampleControlByControl()
     {
         Game game(SettingsBytes(1, 600, 120, 120)); // every draw is lost: the board stays solved

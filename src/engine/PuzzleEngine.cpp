@@ -96,6 +96,9 @@ void PuzzleEngine::TileReleased()
 
 void PuzzleEngine::NewGame()
 {
+    // The clock of a game in progress stops while the next one is set up: a message box of the
+    // layout runs an event loop, and a tick there would count for neither game.
+    screen_.SetClockEnabled(false);
     state_.BoardSize = BoardSizeForLevel(state_.Level, state_.BoardSize);
     for (int tile = 0; tile < kTileBoxCount; ++tile)
         screen_.SetTileBoxVisible(tile, false);
