@@ -1,5 +1,6 @@
 // The main window on screen: start-up, board layout and pictures, a game played with the mouse, clock, exit.
 #include "BoardGeometry.h"
+#include "BoardPicture.h"
 #include "FakeScreen.h"
 #include "MainWindow.h"
 #include "QtTestSupport.h"
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -322,6 +324,36 @@ private slots:
                      qPrintable(QStringLiteral("row %1 of the board differs from the preview").arg(y + compared.top())));
         // And the preview really holds the picture, not an empty area.
         QVERIFY(previewImage.pixel(0, 0) != previewImage.pixel(previewImage.width() / 2, previewImage.height() / 2));
+    }
+
+    // Moved to a screen of another scale during a game, the board is made again for that scale:
+    // the preview shows the whole picture at the new density, and the board still matches it.
+    void theBoardFollowsTheWindowToAScreenOfAnotherScale()
+    {
+        QScreen *dense = nullptr;
+        for (QScreen *screen : QGuiApplication::screens())
+            if (screen->devicePixelRatio() == 2.0)
+                dense = screen;
+        if (!dense || QGuiApplication::screens().size() < 2)
+            QSKIP("needs a screen of scale 2 beside one of scale 1 (the two-screen offscreen configuration)");
+        Game game(SettingsBytes(2, 700, 120, 120, 0));
+        QCOMPARE(game.window->devicePixelRatioF(), 1.0);
+        game.Choose("GAMES");
+        game.ClickCell(15);
+        game.ClickCell(16);
+        QVERIFY(!game.Timer()->isActive());
+
+        game.window->move(dense->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(game.window->devicePixelRatioF(), 2.0);
+        const QSize size = game.Preview()->size();
+        const QImage expected =
+            ScaleToBoard(NoisyPicture(), size, 2.0).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage preview = game.Preview()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(preview.size(), size * 2);
+        QVERIFY(preview == expected);
+        const QImage shot = game.Client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect board(game.Box(0)->pos() * 2, size * 2);
+        QVERIFY(shot.copy(board) == expected);
     }
 
     // Whatever the block size and margins, a tile's image covers its whole box in every cell the

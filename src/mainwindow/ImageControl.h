@@ -14,6 +14,7 @@ public:
     // The picture is already scaled to the board's size; every image shares the same
     // pixmap and paints it unscaled, so the tiles and the preview show identical pixels.
     void SetPicture(const QPixmap &picture);
+    const QPixmap &Picture() const { return picture_; }
 
     // Where this image's own piece stands in the picture and so in the image (the corner of
     // the box that shows it), and where the board's corner stands in `container`, an ancestor;

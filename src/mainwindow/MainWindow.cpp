@@ -15,6 +15,7 @@
 #include "SettingsFile.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -207,19 +208,57 @@ void MainWindow::LayoutBoard()
     }
 
     QPixmap picture;
+    boardPicturePath_ = QString::fromStdString(state_.PictureFile);
+    boardNumbered_ = false;
     if (!picturePixels.isEmpty()) {
-        const QString path = QString::fromStdString(state_.PictureFile);
-        const BoardPictureCache::Picture shown = pictures_.Get(path, n, picturePixels, devicePixelRatioF());
+        const BoardPictureCache::Picture shown = pictures_.Get(boardPicturePath_, n, picturePixels, devicePixelRatioF());
         picture = shown.pixmap;
-        if (!shown.problem.isEmpty())
+        boardNumbered_ = !shown.problem.isEmpty();
+        if (boardNumbered_)
             QMessageBox::warning(this, QStringLiteral("画像の読み込み"),
                                  QStringLiteral("画像ファイル「%1」を読み込めませんでした。\n%2\nタイルには番号を表示します。")
-                                     .arg(path, shown.problem));
+                                     .arg(boardPicturePath_, shown.problem));
     }
-    preview_->SetPicture(picture);
-    for (int tile = 0; tile < cells; ++tile)
-        tileImages_[tile]->SetPicture(picture);
+    ShowBoardPicture(picture);
     RebuildTilePos(state_);
+}
+
+void MainWindow::ShowBoardPicture(const QPixmap &picture)
+{
+    preview_->SetPicture(picture);
+    for (int tile = 0; tile < state_.BoardSize * state_.BoardSize; ++tile)
+        tileImages_[tile]->SetPicture(picture);
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    const bool scaleMayHaveChanged = event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+                                     || event->type() == QEvent::DevicePixelRatioChange
+#endif
+        ;
+    if (scaleMayHaveChanged)
+        RescaleBoardPicture();
+    return handled;
+}
+
+void MainWindow::RescaleBoardPicture()
+{
+    // On a screen of another scale the picture, scaled in device pixels, would show at the wrong
+    // size: the board of the game in progress is made again for the new scale, from the same file.
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = preview_->size();
+    if (!preview_->isVisible() || preview_->Picture().isNull() || qFuzzyCompare(preview_->Picture().devicePixelRatio(), ratio))
+        return;
+    const int n = state_.BoardSize;
+    if (boardNumbered_) {
+        ShowBoardPicture(NumberedBoard(n, size, ratio));
+        return;
+    }
+    const BoardPictureCache::Picture again = pictures_.Get(boardPicturePath_, n, size, ratio);
+    if (again.problem.isEmpty()) // a file gone since the game began leaves the board as it is
+        ShowBoardPicture(again.pixmap);
 }
 
 void MainWindow::OpenBestTimeEntry()

@@ -40,11 +40,16 @@ signals:
     // The exit command has saved the settings file; the program ends now.
     void exitChosen();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void BuildMenus();
     void Startup();
     void ExitGame();
     PixelGrid BoardGrid() const;
+    void ShowBoardPicture(const QPixmap &picture);
+    void RescaleBoardPicture();
 
     GameState &state_;
     ClockSeededRandom clockRandom_;
@@ -56,6 +61,9 @@ private:
     QLabel *clockLabel_ = nullptr;                           // Label1
     QTimer *clockTimer_ = nullptr;                           // Timer1
     BoardPictureCache pictures_;
+    // What the board of the game shows, to make it again at another display scale.
+    QString boardPicturePath_;
+    bool boardNumbered_ = false;
 };
 
 } // namespace surabe
