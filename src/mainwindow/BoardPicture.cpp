@@ -145,6 +145,14 @@ void CompleteColourTable(QImage &image)
     image.setColorTable(colours);
 }
 
+// The board's size in device pixels. At a fractional scale the board's edge can fall inside a
+// device pixel: the picture covers that pixel too rather than leave it empty.
+QSize DevicePixels(QSize size, qreal devicePixelRatio)
+{
+    return QSize(int(std::ceil(size.width() * devicePixelRatio - 1e-6)),
+                 int(std::ceil(size.height() * devicePixelRatio - 1e-6)));
+}
+
 } // namespace
 
 DecodedPicture DecodePicture(const QString &path)
@@ -165,7 +173,7 @@ DecodedPicture DecodePicture(const QString &path)
                 return result;
             }
             neededLength = header ? NeededLength(*header) : std::nullopt;
-            // The decoder fills the rows of a cut-off file with black and calls it a success.
+            // The decoder calls a cut-off file a success and leaves the rows it lacks undefined.
             if (neededLength && file.size() < *neededLength) {
                 result.problem = QStringLiteral("ファイルが途中で切れています。");
                 return result;
@@ -203,18 +211,6 @@ DecodedPicture DecodePicture(const QString &path)
     CompleteColourTable(result.image);
     return result;
 }
-
-namespace {
-
-// The board's size in device pixels. At a fractional scale the board's edge can fall inside a
-// device pixel: the picture covers that pixel too rather than leave it empty.
-QSize DevicePixels(QSize size, qreal devicePixelRatio)
-{
-    return QSize(int(std::ceil(size.width() * devicePixelRatio - 1e-6)),
-                 int(std::ceil(size.height() * devicePixelRatio - 1e-6)));
-}
-
-} // namespace
 
 QPixmap ScaleToBoard(const QImage &image, QSize size, qreal devicePixelRatio)
 {
