@@ -67,11 +67,13 @@ qsizetype DriveHolding(const QList<Drive> &drives, const QString &path)
 {
     const QString cleanPath = QDir::cleanPath(path);
     qsizetype best = -1;
+    qsizetype bestLength = -1;
     for (qsizetype i = 0; i < drives.size(); ++i) {
         const QString root = QDir::cleanPath(drives[i].rootPath);
-        const bool longer = best < 0 || root.size() > QDir::cleanPath(drives[best].rootPath).size();
-        if (Contains(root, cleanPath) && longer)
+        if (Contains(root, cleanPath) && root.size() > bestLength) {
             best = i;
+            bestLength = root.size();
+        }
     }
     return best;
 }

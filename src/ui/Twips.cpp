@@ -15,19 +15,9 @@ int TwipsToPixels(int twips)
 
 QRect TwipsRectToPixels(int left, int top, int width, int height)
 {
-    return TwipsRectToPixels(QPoint(0, 0), left, top, width, height);
-}
-
-QRect TwipsRectToPixels(QPoint containerOrigin, int left, int top, int width, int height)
-{
-    const int x0 = containerOrigin.x() + left;
-    const int y0 = containerOrigin.y() + top;
-    const int px0 = TwipsToPixels(x0);
-    const int py0 = TwipsToPixels(y0);
-    const int pxEnd = TwipsToPixels(x0 + width);
-    const int pyEnd = TwipsToPixels(y0 + height);
-    return QRect(px0 - TwipsToPixels(containerOrigin.x()), py0 - TwipsToPixels(containerOrigin.y()),
-                 qMax(0, pxEnd - px0), qMax(0, pyEnd - py0));
+    const int px0 = TwipsToPixels(left);
+    const int py0 = TwipsToPixels(top);
+    return QRect(px0, py0, qMax(0, TwipsToPixels(left + width) - px0), qMax(0, TwipsToPixels(top + height) - py0));
 }
 
 PixelGrid::PixelGrid(int leftTwips, int topTwips, int blockTwips)

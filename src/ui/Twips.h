@@ -12,12 +12,8 @@ inline constexpr int kTwipsPerPixel = 15;
 int TwipsToPixels(int twips);
 
 // A rectangle converted by its edges, so that rectangles that meet in twips meet in pixels:
-// neither gap nor overlap between tile boxes whatever the block size.
+// windows and the controls of the dialogs.
 QRect TwipsRectToPixels(int left, int top, int width, int height);
-
-// The same for a control inside a container that stands at `containerOrigin` (twips, in
-// the window's client area): the pixels are those of the absolute position, made relative.
-QRect TwipsRectToPixels(QPoint containerOrigin, int left, int top, int width, int height);
 
 // The board's cells in whole pixels: the corner and the block each rounded once, so that every
 // cell is the same square. A tile box that moves to any cell keeps its size, and the piece of
