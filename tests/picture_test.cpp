@@ -182,8 +182,19 @@ private slots:
         QCOMPARE(cache.Get(path, 3, QSize(30, 30), 2.0).pixmap.size(), QSize(60, 60));
 
         // The file replaced by another of the same size, even with its old modification time.
+        // The file system's change time tells; it moves in ticks of a few milliseconds, so the
+        // replacement waits for the next tick (a player is never that fast).
         const QDateTime modified = QFileInfo(path).lastModified();
+        const QDateTime changed = QFileInfo(path).metadataChangeTime();
         cache.Get(path, 3, QSize(30, 30), 1.0);
+        const QString probe = dir.filePath(QStringLiteral("probe"));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                QFile touched(probe);
+                return touched.open(QIODevice::WriteOnly) && touched.write("x") == 1 &&
+                       (touched.close(), QFileInfo(probe).metadataChangeTime() > changed);
+            },
+            5000));
         write(blue);
         {
             QFile file(path);
